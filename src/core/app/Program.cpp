@@ -1,0 +1,11 @@
+#include "core/app/Program.h"
+
+namespace qx {
+
+Program::Program(Clock& c, const std::string& programDirectory)
+    : clock(c), messages(link, settings, c) {
+  info.programDirectory = withTrailingSeparator(programDirectory);
+  messages.setFilePath(info.programDirectory + "ORK-Meldungen.txt");
+}
+
+}  // namespace qx

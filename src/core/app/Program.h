@@ -1,0 +1,43 @@
+#pragma once
+// The program-wide state. One Program object lives for the whole run and is passed by
+// reference to every part that needs it; there are no globals.
+
+#include <array>
+#include <string>
+
+#include "core/app/AppInfo.h"
+#include "core/app/MessageLog.h"
+#include "core/app/ProgramSettings.h"
+#include "core/app/Windows.h"
+#include "core/link/LinkFlags.h"
+
+namespace qx {
+
+class Clock;
+
+// 0 running, 1 the user asked to end, 2 the end is confirmed.
+enum class QuitRequest : int { None = 0, Asked = 1, Confirmed = 2 };
+
+// Which editor has the keyboard.
+enum class EditingMode : int { None = 0, InjectionMap = 1, AirTemp = 2, Ignition = 3, EngineTemp = 4 };
+
+struct Program {
+  Program(Clock& clock, const std::string& programDirectory);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  void reportStatus(const std::string& message) { messages.reportStatus(message); }
+  bool& windowShown(WindowId id) { return shown[static_cast<int>(id)]; }
+
+  Clock& clock;
+  AppInfo info;
+  ProgramSettings settings;
+  LinkFlags link;
+  MessageLog messages;
+  QuitRequest quitRequested = QuitRequest::None;
+  EditingMode editingMode = EditingMode::None;
+  // Whether each window is shown (the main window's buttons test these).
+  std::array<bool, kWindowCount> shown{};
+};
+
+}  // namespace qx

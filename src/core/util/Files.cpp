@@ -1,0 +1,78 @@
+#include "core/util/Files.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace qx {
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string temporarySibling(const std::string& path) {
+  std::random_device rd;
+  return path + ".tmp" + std::to_string(rd() % 1000000);
+}
+
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, const Bytes& content) {
+  const std::string tmp = temporarySibling(path);
+  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = writeAll(fd, content.data(), content.size());
+  ok = (::fsync(fd) == 0) && ok;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = (::rename(tmp.c_str(), path.c_str()) == 0);
+  if (!ok) ::unlink(tmp.c_str());
+  return ok;
+}
+
+bool appendToFile(const std::string& path, const std::string& bytes) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = writeAll(fd, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  ok = (::close(fd) == 0) && ok;
+  return ok;
+}
+
+std::optional<Bytes> readWholeFile(const std::string& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  Bytes out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return out;
+}
+
+bool fileExists(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+std::optional<std::uintmax_t> fileSize(const std::string& path) {
+  std::error_code ec;
+  auto size = fs::file_size(path, ec);
+  if (ec) return std::nullopt;
+  return size;
+}
+
+}  // namespace qx

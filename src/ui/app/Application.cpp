@@ -1,0 +1,226 @@
+#include "ui/app/Application.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QScreen>
+#include <QShortcut>
+
+#include "core/app/StartLogo.h"
+#include "core/link/QuitQuestion.h"
+#include "forms/FormWindow.h"
+#include "forms/startlogo.h"
+#include "platform/QtRequesters.h"
+#include "platform/QtSound.h"
+#include "platform/QtText.h"
+#include "ui/app/WindowCatalog.h"
+#include "ui/app/WindowController.h"
+#include "ui/mainwin/MainWindowController.h"
+
+namespace qx {
+
+namespace {
+std::unique_ptr<Requesters> makeRequesters(Requesters* given, Application* app) {
+  if (given) return nullptr;
+  return std::make_unique<QtRequesters>([app]() -> QWidget* {
+    auto* main = app->controller(WindowId::Main);
+    return main ? &main->window() : nullptr;
+  });
+}
+
+QKeySequence keySequence(const Shortcut& s) {
+  static constexpr Qt::Key keys[] = {
+      Qt::Key_Escape, Qt::Key_Return, Qt::Key_Execute, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3,
+      Qt::Key_F4,     Qt::Key_F5,     Qt::Key_F6,      Qt::Key_F7, Qt::Key_F8, Qt::Key_F9,
+      Qt::Key_F10,    Qt::Key_F11,    Qt::Key_F12,     Qt::Key_E};
+  Qt::KeyboardModifiers mods;
+  if (s.modifiers & Shift) mods |= Qt::ShiftModifier;
+  if (s.modifiers & Control) mods |= Qt::ControlModifier;
+  if (s.modifiers & Alt) mods |= Qt::AltModifier;
+  return QKeySequence(QKeyCombination(mods, keys[static_cast<int>(s.key)]));
+}
+
+// Processes events until one tick of a 100 ms timer has passed, so the window is painted.
+void waitOneTick() {
+  QEventLoop wait;
+  QTimer::singleShot(100, &wait, &QEventLoop::quit);
+  wait.exec();
+}
+}  // namespace
+
+Application::Application(StartOptions options, Requesters* requesters)
+    : options_(std::move(options)),
+      program_(clock_, options_.programDirectory),
+      ownRequesters_(makeRequesters(requesters, this)),
+      requesters_(requesters ? *requesters : *ownRequesters_),
+      loop_(program_, *this, *this, requesters_),
+      context_(program_, loop_, requesters_, [this] { refreshWindows(); }) {
+  comTimer_.setSingleShot(true);
+  comTimer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&comTimer_, &QTimer::timeout, [this] { comTimerFired(); });
+  loggerTimer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&loggerTimer_, &QTimer::timeout, [this] { loggerTimerFired(); });
+}
+
+Application::~Application() {
+  comTimer_.stop();
+  loggerTimer_.stop();
+}
+
+MainWindowController& Application::mainWindow() {
+  return static_cast<MainWindowController&>(*controllers_[static_cast<int>(WindowId::Main)]);
+}
+
+int Application::run() {
+  if (!start()) return 0;
+  loop_.begin();
+  if (!loopEnded_) QCoreApplication::exec();
+  return finish();
+}
+
+bool Application::start() {
+  const auto where = std::source_location::current();
+  try {
+    // The default gadget font of all controls; "curier" resolves to a typewriter face.
+    QFont font(QStringLiteral("curier"), 9);
+    font.setStyleHint(QFont::TypeWriter);
+    QApplication::setFont(font);
+
+    createWindows();
+    setTitles();
+    checkScreenSize();
+    initialFills();
+    if (options_.startLogo) showStartLogo();
+    showMainWindow();
+  } catch (...) {
+    loop_.fatal(describeCurrentException(where));
+  }
+  return !loop_.endedByFault();
+}
+
+int Application::finish() {
+  if (!loop_.endedByFault()) loop_.orderlyEnd();
+  for (auto& c : controllers_)
+    if (c) c->window().hide();
+  return 0;
+}
+
+void Application::createWindows() {
+  for (const WindowSpec& spec : windowSpecs()) {
+    auto controller = createWindowController(spec.id, context_);
+    if (!controller) continue;
+    FormWindow& w = controller->window();
+    if (spec.moveTo100) w.move(100, 100);
+    largestWidth_ = std::max(largestWidth_, w.width());
+    largestHeight_ = std::max(largestHeight_, w.height());
+    registerShortcuts(spec.id, *controller);
+    controllers_[static_cast<int>(spec.id)] = std::move(controller);
+  }
+}
+
+void Application::registerShortcuts(WindowId id, WindowController& controller) {
+  (void)id;
+  for (const Shortcut& s : windowShortcuts(id)) {
+    auto* shortcut = new QShortcut(keySequence(s), &controller.window());
+    shortcut->setContext(Qt::WindowShortcut);
+    const int number = s.menuNumber;
+    QObject::connect(shortcut, &QShortcut::activated, [this, &controller, number] {
+      context_.handle(EventInfo{EventKind::Shortcut, EventSource::None},
+                      [&controller, number] { controller.onShortcut(number); });
+    });
+  }
+}
+
+void Application::setTitles() {
+  for (const WindowSpec& spec : windowSpecs())
+    if (auto* c = controller(spec.id)) c->window().setWindowTitle(toQ(windowTitle(program_.info, spec.id)));
+}
+
+void Application::checkScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QSize desktop = screen->size();
+  if (auto warning = screenSizeWarning(program_.info, desktop.width(), desktop.height(),
+                                       largestWidth_, largestHeight_))
+    requesters_.message("Achtung", *warning);
+}
+
+void Application::initialFills() {
+  // Each window's own fill, in the order the parts depend on one another. Windows that do
+  // not exist yet have nothing to fill.
+  refreshWindows();
+}
+
+void Application::showStartLogo() {
+  startlogo logo;
+  logo.centerOnScreen();
+  logo.show();
+  waitOneTick();
+
+  logo.progress->setMinimum(0);
+  QtSound sound;
+  const LogoPlan plan = startLogoSound(sound, program_.info.programDirectory);
+  logo.progress->setMaximum(plan.durationMs);
+
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QEventLoop wait;
+  QTimer step;
+  step.setInterval(1);
+  QObject::connect(&step, &QTimer::timeout, [&] {
+    if (elapsed.elapsed() > plan.durationMs)
+      wait.quit();
+    else
+      logo.progress->setValue(static_cast<int>(elapsed.elapsed()));
+  });
+  step.start();
+  wait.exec();
+  step.stop();
+
+  if (plan.soundPlaying) sound.stop();
+  logo.hide();
+}
+
+void Application::showMainWindow() {
+  FormWindow& main = mainWindow().window();
+  main.resize(main.innerWidth(), main.innerHeight());
+  main.show();
+  main.activateWindow();
+  main.raise();
+  waitOneTick();
+}
+
+void Application::refreshWindows() {
+  for (auto& c : controllers_)
+    if (c) c->refresh();
+}
+
+void Application::comTimerFired() {
+  loop_.timerFired(TimerId::Com);
+  refreshWindows();
+}
+
+void Application::loggerTimerFired() {
+  loop_.timerFired(TimerId::Logger);
+  refreshWindows();
+}
+
+void Application::connectionStep() { askQuitQuestion(program_, requesters_); }
+
+void Application::armComTimer(int ms) { comTimer_.start(ms); }
+
+void Application::startLoggerTimer(int ms) { loggerTimer_.start(ms); }
+
+void Application::stopLoggerTimer() { loggerTimer_.stop(); }
+
+void Application::endLoop() {
+  loopEnded_ = true;
+  comTimer_.stop();
+  loggerTimer_.stop();
+  QCoreApplication::exit(0);
+}
+
+}  // namespace qx

@@ -1,0 +1,90 @@
+#pragma once
+// The running program: the state, the platform adapters, every window, the main loop's
+// timers, and the start-up and end sequences.
+
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/app/MainLoop.h"
+#include "core/app/Program.h"
+#include "core/app/Windows.h"
+#include "platform/QtClock.h"
+#include "ui/app/UiContext.h"
+
+namespace qx {
+
+class MainWindowController;
+class Requesters;
+class StartSound;
+class WindowController;
+
+struct StartOptions {
+  std::string programDirectory;
+  // Show the start logo (tests switch it off to save time).
+  bool startLogo = true;
+};
+
+class Application final : public TickSteps, public LoopControl {
+ public:
+  // requesters: the dialogs to use, or nullptr for the real ones.
+  Application(StartOptions options, Requesters* requesters = nullptr);
+  ~Application() override;
+
+  // Start-up, the event loop and the end; returns the process exit code.
+  int run();
+
+  // Start-up only (everything before the event loop); false after a fatal error.
+  bool start();
+  // The end after the loop has ended: the orderly end, unless a fault ended the program.
+  int finish();
+
+  Program& program() { return program_; }
+  MainLoop& loop() { return loop_; }
+  UiContext& context() { return context_; }
+  WindowController* controller(WindowId id) { return controllers_[static_cast<int>(id)].get(); }
+  MainWindowController& mainWindow();
+  int largestWidth() const { return largestWidth_; }
+  int largestHeight() const { return largestHeight_; }
+
+  // Timer ticks of the main window, as the platform timers deliver them.
+  void comTimerFired();
+  void loggerTimerFired();
+  // Shows the current state in every window.
+  void refreshWindows();
+
+  // TickSteps
+  void connectionStep() override;
+
+  // LoopControl
+  void armComTimer(int ms) override;
+  void startLoggerTimer(int ms) override;
+  void stopLoggerTimer() override;
+  void endLoop() override;
+
+ private:
+  void createWindows();
+  void registerShortcuts(WindowId id, WindowController& controller);
+  void setTitles();
+  void checkScreenSize();
+  void initialFills();
+  void showStartLogo();
+  void showMainWindow();
+
+  StartOptions options_;
+  QtClock clock_;
+  Program program_;
+  std::unique_ptr<Requesters> ownRequesters_;
+  Requesters& requesters_;
+  MainLoop loop_;
+  UiContext context_;
+  std::array<std::unique_ptr<WindowController>, kWindowCount> controllers_;
+  QTimer comTimer_;
+  QTimer loggerTimer_;
+  int largestWidth_ = 0;
+  int largestHeight_ = 0;
+  bool loopEnded_ = false;
+};
+
+}  // namespace qx

@@ -1,0 +1,38 @@
+#pragma once
+// What every window controller needs: the program state, the main loop to run its event
+// handlers through, and the requesters.
+
+#include <functional>
+#include <source_location>
+
+#include "core/app/MapRedraw.h"
+
+namespace qx {
+
+struct Program;
+class MainLoop;
+class Requesters;
+
+class UiContext {
+ public:
+  UiContext(Program& program, MainLoop& loop, Requesters& requesters,
+            std::function<void()> refreshAll);
+
+  // Runs a window event's handler through the main loop (never while another handler or a
+  // tick is busy), then shows the new state in every window.
+  void handle(const EventInfo& event, const std::function<void()>& handler,
+              std::source_location where = std::source_location::current());
+  void handle(const std::function<void()>& handler,
+              std::source_location where = std::source_location::current()) {
+    handle(EventInfo{}, handler, where);
+  }
+
+  Program& program;
+  MainLoop& loop;
+  Requesters& requesters;
+
+ private:
+  std::function<void()> refreshAll_;
+};
+
+}  // namespace qx

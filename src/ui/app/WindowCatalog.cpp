@@ -1,0 +1,17 @@
+#include "ui/app/WindowCatalog.h"
+
+#include "ui/app/WindowController.h"
+#include "ui/mainwin/MainWindowController.h"
+
+namespace qx {
+
+std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext& context) {
+  switch (id) {
+    case WindowId::Main:
+      return std::make_unique<MainWindowController>(context);
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace qx

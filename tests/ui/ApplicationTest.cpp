@@ -1,0 +1,80 @@
+#include "ui/app/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+
+#include "forms/Hauptdialog.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+#include "ui/mainwin/MainWindowController.h"
+
+namespace qx {
+namespace {
+
+struct ApplicationFixture : ::testing::Test {
+  test::TempDir dir;
+  test::ScriptedRequesters requesters;
+  std::unique_ptr<Application> app;
+
+  void SetUp() override {
+    StartOptions options;
+    options.programDirectory = dir.path();
+    options.startLogo = false;
+    app = std::make_unique<Application>(options, &requesters);
+    ASSERT_TRUE(app->start());
+  }
+  Hauptdialog& mainForm() { return app->mainWindow().form(); }
+};
+
+TEST_F(ApplicationFixture, StartUpShowsTheMainWindowWithItsTitleAndSize) {
+  Hauptdialog& main = mainForm();
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_EQ(main.windowTitle(), QStringLiteral("Quarnelix1.E - Zünd- & Einspritzsteuerung"));
+  EXPECT_EQ(main.size(), QSize(830, 780));
+  EXPECT_EQ(main.area()->size(), QSize(830, 780));
+  EXPECT_EQ(app->program().info.programDirectory, dir.path() + "/");
+
+  // The screen-size warning came exactly when the desktop is smaller than the window.
+  const QSize desktop = QGuiApplication::primaryScreen()->size();
+  const bool small = desktop.width() < 830 || desktop.height() < 780;
+  const bool warned = !requesters.shown.empty() && requesters.shown[0].title == "Achtung";
+  EXPECT_EQ(warned, small);
+}
+
+TEST_F(ApplicationFixture, StatusMessagesAppearInTheStatusLine) {
+  app->program().reportStatus("COM aus");
+  EXPECT_EQ(mainForm().statusLine->text(), QStringLiteral("COM aus"));
+  EXPECT_EQ(mainForm().statusLine->geometry(), QRect(20, 690, 450, 20));
+}
+
+TEST_F(ApplicationFixture, F10AsksAtTheNextTickAndYesEndsWithGoodbye) {
+  mainForm().activateWindow();
+  QTest::keyClick(&mainForm(), Qt::Key_F10);
+  EXPECT_EQ(app->program().quitRequested, QuitRequest::Asked);
+
+  requesters.shown.clear();
+  requesters.yesNoAnswers = {true};
+  app->comTimerFired();
+  ASSERT_EQ(requesters.shown.size(), 1u);
+  EXPECT_EQ(requesters.shown[0].title, "Beenden?");
+  EXPECT_EQ(app->program().quitRequested, QuitRequest::Confirmed);
+  EXPECT_EQ(app->finish(), 0);
+  EXPECT_EQ(mainForm().statusLine->text(), QStringLiteral("ORK beenden ... Tschuess..."));
+}
+
+TEST_F(ApplicationFixture, ClosingTheMainWindowOnlyAsksToEnd) {
+  mainForm().close();
+  EXPECT_TRUE(mainForm().isVisible());
+  EXPECT_EQ(app->program().quitRequested, QuitRequest::Asked);
+  requesters.yesNoAnswers = {false};
+  app->comTimerFired();
+  EXPECT_EQ(app->program().quitRequested, QuitRequest::None);
+  EXPECT_TRUE(mainForm().isVisible());
+}
+
+}  // namespace
+}  // namespace qx
