@@ -23,7 +23,10 @@ startlogo::startlogo() : FormWindow(220, 170, false) {
   big.setPointSize(big.pointSize() + 7);
   big.setBold(true);
   name->setFont(big);
-  centred(QStringLiteral("Zünd- & Einspritzsteuerung"), 20, 50, 180, 20);
+  QLabel* subtitle = centred(QStringLiteral("Zünd- & Einspritzsteuerung"), 20, 50, 180, 20);
+  QFont narrow = subtitle->font();
+  narrow.setPointSize(narrow.pointSize() - 1);  // the typewriter face is wide
+  subtitle->setFont(narrow);
   centred(QStringLiteral("für 2 Takt-Motoren"), 20, 70, 180, 20);
   centred(QStringLiteral("Viel Spaß"), 20, 90, 180, 20);
   placeLabel(a, QString(), 50, 105, 115, 25);

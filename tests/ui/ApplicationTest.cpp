@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "forms/Hauptdialog.h"
+#include "ui/app/GuardedApplication.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "ui/mainwin/MainWindowController.h"
@@ -74,6 +75,37 @@ TEST_F(ApplicationFixture, ClosingTheMainWindowOnlyAsksToEnd) {
   app->comTimerFired();
   EXPECT_EQ(app->program().quitRequested, QuitRequest::None);
   EXPECT_TRUE(mainForm().isVisible());
+}
+
+}  // namespace
+}  // namespace qx
+
+namespace qx {
+namespace {
+
+// An object whose event handler fails, as a broken window handler would.
+class FailingObject : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw std::runtime_error("Speicherzugriff");
+    return QObject::event(e);
+  }
+};
+
+TEST_F(ApplicationFixture, AFaultEscapingAnEventHandlerEndsTheProgramInOrder) {
+  auto* guarded = static_cast<GuardedApplication*>(QCoreApplication::instance());
+  guarded->onFault = [this](const FaultReport& f) { app->loop().fatal(f); };
+  FailingObject failing;
+  QEvent event(QEvent::User);
+  QCoreApplication::sendEvent(&failing, &event);
+  guarded->onFault = nullptr;
+
+  ASSERT_FALSE(requesters.shown.empty());
+  EXPECT_EQ(requesters.shown.back().title, "Oops...");
+  EXPECT_NE(requesters.shown.back().text.find("Speicherzugriff"), std::string::npos);
+  EXPECT_NE(requesters.shown.back().text.find("FailingObject"), std::string::npos);
+  EXPECT_EQ(mainForm().statusLine->text(), QStringLiteral("ORK beenden ... Tschuess..."));
+  EXPECT_TRUE(app->loop().endedByFault());
 }
 
 }  // namespace

@@ -10,17 +10,17 @@
 namespace qx {
 
 namespace {
-std::string typeName(const std::type_info& type) {
+std::string placeText(const std::source_location& where) {
+  return std::string(where.function_name()) + " in " + where.file_name();
+}
+}  // namespace
+
+std::string readableTypeName(const std::type_info& type) {
   int status = 0;
   std::unique_ptr<char, void (*)(void*)> name(
       abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
   return status == 0 && name ? std::string(name.get()) : std::string(type.name());
 }
-
-std::string placeText(const std::source_location& where) {
-  return std::string(where.function_name()) + " in " + where.file_name();
-}
-}  // namespace
 
 FaultReport describeCurrentException(const std::source_location& handler) {
   try {
@@ -29,7 +29,7 @@ FaultReport describeCurrentException(const std::source_location& handler) {
     return {std::string(f.what()) + " [" + placeText(f.where()) + "]",
             static_cast<int>(f.where().line())};
   } catch (const std::exception& e) {
-    return {typeName(typeid(e)) + ": " + e.what() + " [" + placeText(handler) + "]",
+    return {readableTypeName(typeid(e)) + ": " + e.what() + " [" + placeText(handler) + "]",
             static_cast<int>(handler.line())};
   } catch (...) {
     return {"unbekannte Ausnahme [" + placeText(handler) + "]", static_cast<int>(handler.line())};

@@ -7,6 +7,7 @@
 #include <source_location>
 #include <stdexcept>
 #include <string>
+#include <typeinfo>
 
 namespace qx {
 
@@ -38,6 +39,9 @@ struct FaultReport {
 // Describes the exception currently being handled. `handler` is the event handler that
 // was running; it gives the location when the fault itself carries none.
 FaultReport describeCurrentException(const std::source_location& handler);
+
+// The readable name of a type ("std::out_of_range").
+std::string readableTypeName(const std::type_info& type);
 
 // "Oops..." message box text.
 std::string fatalErrorText(const std::string& programName, const FaultReport& fault);

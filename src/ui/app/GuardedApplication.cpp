@@ -14,7 +14,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     FaultReport report = describeCurrentException(std::source_location::current());
     // Name what was being handled, to help find the fault.
     report.description += " (Ereignis " + std::to_string(static_cast<int>(event->type())) +
-                          " an " + receiver->metaObject()->className() + ")";
+                          " an " + readableTypeName(typeid(*receiver)) + ")";
     if (onFault) onFault(report);
     return false;
   }
