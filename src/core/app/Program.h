@@ -9,6 +9,8 @@
 #include "core/app/MessageLog.h"
 #include "core/app/ProgramSettings.h"
 #include "core/app/Windows.h"
+#include "core/link/Connection.h"
+#include "core/link/DeviceInfo.h"
 #include "core/link/LinkFlags.h"
 
 namespace qx {
@@ -33,6 +35,8 @@ struct Program {
   AppInfo info;
   ProgramSettings settings;
   LinkFlags link;
+  DeviceInfo device;
+  ComControls com;
   MessageLog messages;
   QuitRequest quitRequested = QuitRequest::None;
   EditingMode editingMode = EditingMode::None;

@@ -63,6 +63,12 @@ void appendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+std::string latin1ToUtf8(std::string_view bytes) {
+  std::string out;
+  for (char c : bytes) appendUtf8(out, static_cast<unsigned char>(c));
+  return out;
+}
+
 Bytes utf8ToUtf16le(std::string_view utf8) {
   Bytes out;
   out.reserve(utf8.size() * 2);

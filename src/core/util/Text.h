@@ -23,6 +23,9 @@ std::size_t utf8Length(std::string_view utf8);
 // The first n characters (code points) of UTF-8 text.
 std::string utf8Left(std::string_view utf8, std::size_t n);
 
+// Bytes taken one per character (as the unit sends its texts) as UTF-8 display text.
+std::string latin1ToUtf8(std::string_view bytes);
+
 // Appends one code point as UTF-8.
 void appendUtf8(std::string& out, char32_t cp);
 

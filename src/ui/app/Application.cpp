@@ -10,7 +10,7 @@
 #include <QShortcut>
 
 #include "core/app/StartLogo.h"
-#include "core/link/QuitQuestion.h"
+#include "core/link/Connection.h"
 #include "forms/FormWindow.h"
 #include "forms/startlogo.h"
 #include "platform/QtRequesters.h"
@@ -56,8 +56,9 @@ Application::Application(StartOptions options, Requesters* requesters)
       program_(clock_, options_.programDirectory),
       ownRequesters_(makeRequesters(requesters, this)),
       requesters_(requesters ? *requesters : *ownRequesters_),
+      link_(program_, port_),
       loop_(program_, *this, *this, requesters_),
-      context_(program_, loop_, requesters_, [this] { refreshWindows(); }) {
+      context_(program_, loop_, requesters_, link_, portProbe_, [this] { refreshWindows(); }) {
   comTimer_.setSingleShot(true);
   comTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&comTimer_, &QTimer::timeout, [this] { comTimerFired(); });
@@ -84,10 +85,7 @@ int Application::run() {
 bool Application::start() {
   const auto where = std::source_location::current();
   try {
-    // The default gadget font of all controls; "curier" resolves to a typewriter face.
-    QFont font(QStringLiteral("curier"), 9);
-    font.setStyleHint(QFont::TypeWriter);
-    QApplication::setFont(font);
+    applyLook();
 
     createWindows();
     setTitles();
@@ -106,6 +104,22 @@ int Application::finish() {
   for (auto& c : controllers_)
     if (c) c->window().hide();
   return 0;
+}
+
+void Application::applyLook() {
+  // The default gadget font is the face "curier", size 9. No such face is installed; like
+  // the desktop the layouts were drawn for, an unknown face falls back to Arial, whose
+  // metrics the fixed control widths fit (Liberation Sans has the same metrics).
+  QFont::insertSubstitutions(QStringLiteral("curier"),
+                             {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  QFont font(QStringLiteral("curier"), 9);
+  font.setStyleHint(QFont::SansSerif);
+  QApplication::setFont(font);
+  // Frame titles sit on the frame's top line, so that the controls placed right under a
+  // frame's top edge lie inside it.
+  qApp->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }"));
 }
 
 void Application::createWindows() {
@@ -151,6 +165,10 @@ void Application::checkScreenSize() {
 void Application::initialFills() {
   // Each window's own fill, in the order the parts depend on one another. Windows that do
   // not exist yet have nothing to fill.
+  refreshPortList(program_, portProbe_);
+  for (const std::string& port : options_.extraPorts) addAndSelectPort(program_, port);
+  // "COM" ticked at start: the first tick opens the port.
+  if (options_.connect) program_.com.checked = true;
   refreshWindows();
 }
 
@@ -208,7 +226,15 @@ void Application::loggerTimerFired() {
   refreshWindows();
 }
 
-void Application::connectionStep() { askQuitQuestion(program_, requesters_); }
+void Application::connectionStep() {
+  qx::connectionStep(program_, link_, requesters_, nullptr);
+}
+
+void Application::closePort() {
+  link_.closePort();
+  program_.link.portOpen = false;
+  program_.link.unitIdentified = false;
+}
 
 void Application::armComTimer(int ms) { comTimer_.start(ms); }
 

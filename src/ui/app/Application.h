@@ -6,11 +6,14 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/app/MainLoop.h"
 #include "core/app/Program.h"
 #include "core/app/Windows.h"
+#include "core/link/SerialLink.h"
 #include "platform/QtClock.h"
+#include "platform/QtSerialPort.h"
 #include "ui/app/UiContext.h"
 
 namespace qx {
@@ -24,6 +27,10 @@ struct StartOptions {
   std::string programDirectory;
   // Show the start logo (tests switch it off to save time).
   bool startLogo = true;
+  // --port PATH: added to the port list and selected.
+  std::vector<std::string> extraPorts;
+  // --connect: tick "COM" at start.
+  bool connect = false;
 };
 
 class Application final : public TickSteps, public LoopControl {
@@ -54,8 +61,11 @@ class Application final : public TickSteps, public LoopControl {
   // Shows the current state in every window.
   void refreshWindows();
 
+  SerialLink& link() { return link_; }
+
   // TickSteps
   void connectionStep() override;
+  void closePort() override;
 
   // LoopControl
   void armComTimer(int ms) override;
@@ -64,6 +74,7 @@ class Application final : public TickSteps, public LoopControl {
   void endLoop() override;
 
  private:
+  void applyLook();
   void createWindows();
   void registerShortcuts(WindowId id, WindowController& controller);
   void setTitles();
@@ -77,6 +88,9 @@ class Application final : public TickSteps, public LoopControl {
   Program program_;
   std::unique_ptr<Requesters> ownRequesters_;
   Requesters& requesters_;
+  QtSerialPort port_;
+  SerialLink link_;
+  QtPortProbe portProbe_;
   MainLoop loop_;
   UiContext context_;
   std::array<std::unique_ptr<WindowController>, kWindowCount> controllers_;

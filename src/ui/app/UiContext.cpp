@@ -4,8 +4,14 @@
 
 namespace qx {
 
-UiContext::UiContext(Program& p, MainLoop& l, Requesters& r, std::function<void()> refreshAll)
-    : program(p), loop(l), requesters(r), refreshAll_(std::move(refreshAll)) {}
+UiContext::UiContext(Program& p, MainLoop& l, Requesters& r, SerialLink& s, PortProbe& probe,
+                     std::function<void()> refreshAll)
+    : program(p),
+      loop(l),
+      requesters(r),
+      link(s),
+      portProbe(probe),
+      refreshAll_(std::move(refreshAll)) {}
 
 void UiContext::handle(const EventInfo& event, const std::function<void()>& handler,
                        std::source_location where) {

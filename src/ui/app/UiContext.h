@@ -11,12 +11,14 @@ namespace qx {
 
 struct Program;
 class MainLoop;
+class PortProbe;
 class Requesters;
+class SerialLink;
 
 class UiContext {
  public:
-  UiContext(Program& program, MainLoop& loop, Requesters& requesters,
-            std::function<void()> refreshAll);
+  UiContext(Program& program, MainLoop& loop, Requesters& requesters, SerialLink& link,
+            PortProbe& portProbe, std::function<void()> refreshAll);
 
   // Runs a window event's handler through the main loop (never while another handler or a
   // tick is busy), then shows the new state in every window.
@@ -30,6 +32,8 @@ class UiContext {
   Program& program;
   MainLoop& loop;
   Requesters& requesters;
+  SerialLink& link;
+  PortProbe& portProbe;
 
  private:
   std::function<void()> refreshAll_;

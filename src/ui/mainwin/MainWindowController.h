@@ -19,9 +19,12 @@ class MainWindowController final : public WindowController, public StatusSink {
   FormWindow& window() override;
   Hauptdialog& form() { return *form_; }
   void onShortcut(int menuNumber) override;
+  void refresh() override;
   void showStatus(const std::string& text) override;
 
  private:
+  void wireCommunication();
+
   UiContext& context_;
   std::unique_ptr<Hauptdialog> form_;
 };

@@ -1,0 +1,128 @@
+#include "Unit.h"
+
+namespace orksim {
+
+namespace {
+// A command whose parameters stop arriving is dropped after this long, so that the unit
+// finds its step again.
+constexpr double kParameterTimeout = 1.0;
+
+void put16(std::vector<std::uint8_t>& out, int v) {
+  out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
+  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+}
+}  // namespace
+
+Unit::Unit(UnitState& state, Engine& engine, std::FILE* trace)
+    : state_(state), engine_(engine), trace_(trace) {}
+
+int Unit::parameterBytes(char letter) {
+  switch (letter) {
+    case 'I': case 'D': case 'A': case 'P': case 'G': case 'L': case 'E': case 'N': case 'U':
+      return 0;
+    case 'S':
+      return kImageBytes;
+    case 'K':
+      return 4;
+    case 'T': case 'Z': case 'M': case 'W':
+      return 2;
+    case 'V':
+      return 3;
+    case 'B': case 'C': case 'X':
+      return 1;
+    default:
+      return -1;
+  }
+}
+
+void Unit::receive(std::uint8_t byte, double seconds, std::vector<std::uint8_t>& reply) {
+  if (command_ != 0 && seconds - lastByteAt_ > kParameterTimeout) command_ = 0;
+  lastByteAt_ = seconds;
+  if (command_ == 0) {
+    const int n = parameterBytes(static_cast<char>(byte));
+    if (n < 0) {
+      if (trace_) std::fprintf(trace_, "%.3f ? %02x\n", seconds * 1000.0, byte), std::fflush(trace_);
+      return;
+    }
+    command_ = static_cast<char>(byte);
+    params_.clear();
+    expected_ = n;
+  } else {
+    params_.push_back(byte);
+    // "X" 4 carries the new calibration byte after the sub-command.
+    if (command_ == 'X' && params_.size() == 1 && byte == 4) expected_ = 2;
+  }
+  if (static_cast<int>(params_.size()) < expected_) return;
+  traceCommand(seconds);
+  execute(seconds, reply);
+  command_ = 0;
+}
+
+void Unit::traceCommand(double seconds) {
+  if (!trace_) return;
+  std::fprintf(trace_, "%.3f %c", seconds * 1000.0, command_);
+  for (std::uint8_t b : params_) std::fprintf(trace_, " %02x", b);
+  std::fprintf(trace_, "\n");
+  std::fflush(trace_);
+}
+
+void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
+  switch (command_) {
+    case 'I':
+      identification(reply);
+      break;
+    case 'D':
+      vitalData(seconds, reply);
+      break;
+    case 'W':
+      if (params_[0] == 7) engine_.testIgnitionRaw = params_[1];
+      if (params_[0] == 8) engine_.learning = params_[1] != 0;
+      break;
+    case 'X':
+      if (params_[0] == 4 && params_.size() == 2) state_.calibration = params_[1];
+      break;
+    default:
+      break;  // understood; its answer comes with the program's use of it
+  }
+}
+
+void Unit::identification(std::vector<std::uint8_t>& reply) const {
+  reply.push_back('i');
+  const std::string text = state_.device + state_.hardware + state_.software + state_.bootLoader;
+  for (std::size_t i = 0; i < 21; ++i)
+    reply.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : ' ');
+  put16(reply, state_.restartCount);
+}
+
+void Unit::vitalData(double seconds, std::vector<std::uint8_t>& reply) {
+  engine_.advanceTo(seconds, state_.ram);
+  const Sample s = engine_.sample(state_.ram, seconds);
+  auto u8 = [&reply](int v) { reply.push_back(static_cast<std::uint8_t>(v & 0xFF)); };
+  u8('d');
+  put16(reply, s.engineSpeed);
+  put16(reply, 0);
+  u8(s.throttlePercent);
+  u8(s.engineTempRaw);
+  u8(s.airTempRaw);
+  u8(s.ignitionBaseDeg);
+  u8(s.ignitionAngleRaw);
+  put16(reply, s.injectionBaseUs);
+  u8(s.airTempCorrPercent);
+  u8(s.engineTempCorrPercent);
+  put16(reply, s.injectionTimeUs);
+  u8(s.output1), u8(s.output2), u8(s.input1), u8(s.input2), u8(s.input3);
+  for (int mv : s.lambdaMv) put16(reply, mv);
+  u8(s.testIgnitionRaw);
+  u8(s.signalDetected);
+  u8(s.teethCounted);
+  u8(s.teethPerRevUnit);
+  put16(reply, s.toothPeriod);
+  put16(reply, s.gapPeriod);
+  put16(reply, static_cast<int>(s.timestamp100kHz >> 16));
+  put16(reply, static_cast<int>(s.timestamp100kHz & 0xFFFF));
+  u8(s.limiterAngle), u8(s.limiterIgnitionOff), u8(s.startInjectionOff);
+  u8(s.cpuTemp);
+  u8(s.emergencyProgram);
+}
+
+}  // namespace orksim

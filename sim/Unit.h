@@ -1,0 +1,53 @@
+#pragma once
+// The unit's side of the protocol: it takes the PC's bytes one at a time, knows how many
+// parameter bytes follow each command letter, and answers with the unit's replies.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Engine.h"
+#include "SimSetup.h"
+
+namespace orksim {
+
+struct UnitState {
+  SetupImage ram{};
+  SetupImage eeprom{};
+  int restartCount = 0;
+  int calibration = 0x80;
+  std::string device = "ORK-Sim     ";  // 12 characters, padding kept
+  std::string hardware = "1.2";
+  std::string software = "2.7";
+  std::string bootLoader = "1.0";
+};
+
+class Unit {
+ public:
+  Unit(UnitState& state, Engine& engine, std::FILE* trace);
+
+  // One byte from the PC at `seconds` since the unit started. A complete command is
+  // carried out; its reply (if any) is appended to `reply`.
+  void receive(std::uint8_t byte, double seconds, std::vector<std::uint8_t>& reply);
+
+  // Number of parameter bytes that follow a letter (the sub-command byte of "X" decides
+  // the rest once it has arrived); -1 for a byte that is no command.
+  static int parameterBytes(char letter);
+
+ private:
+  void execute(double seconds, std::vector<std::uint8_t>& reply);
+  void traceCommand(double seconds);
+  void identification(std::vector<std::uint8_t>& reply) const;
+  void vitalData(double seconds, std::vector<std::uint8_t>& reply);
+
+  UnitState& state_;
+  Engine& engine_;
+  std::FILE* trace_;
+  char command_ = 0;
+  std::vector<std::uint8_t> params_;
+  int expected_ = 0;
+  double lastByteAt_ = 0;
+};
+
+}  // namespace orksim
