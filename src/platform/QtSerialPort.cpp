@@ -61,8 +61,9 @@ bool QtSerialPort::isOpen() const { return wanted_; }
 
 bool QtSerialPort::usable() {
   if (!wanted_) return false;
-  if (port_ && port_->error() == QSerialPort::ResourceError) {
-    // The device went away (adapter unplugged, simulator ended).
+  if (port_ && (port_->error() == QSerialPort::ResourceError ||
+                port_->error() == QSerialPort::ReadError)) {
+    // The device went away (adapter unplugged, simulator ended): reading fails for good.
     port_->close();
     port_.reset();
     lost_ = true;

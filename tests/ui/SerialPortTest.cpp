@@ -1,0 +1,78 @@
+// The Qt serial port against the simulated unit: line parameters accepted on a pseudo
+// terminal, and a device that goes away and comes back.
+
+#include "platform/QtSerialPort.h"
+
+#include <gtest/gtest.h>
+
+#include "core/app/Clock.h"
+#include "core/app/Program.h"
+#include "core/link/Connection.h"
+#include "core/link/SerialLink.h"
+#include "support/Fakes.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
+
+namespace qx {
+namespace {
+
+struct QtPortFixture : ::testing::Test {
+  test::TempDir dir;
+  test::SimProcess sim{ORK_SIM_PATH, dir.path(), {"--scenario", "idle"}};
+  SystemClock clock;
+  Program program{clock, dir.path()};
+  test::RecordingSink sink;
+  test::ScriptedRequesters requesters;
+  QtSerialPort port;
+  SerialLink link{program, port};
+
+  void SetUp() override {
+    program.messages.setSink(&sink);
+    program.com.ports = {sim.link()};
+    program.com.selected = 0;
+    program.com.checked = true;
+  }
+  bool identifyWithin(int ticks) {
+    for (int i = 0; i < ticks && !program.link.unitIdentified; ++i) {
+      connectionStep(program, link, requesters, nullptr);
+      clock.sleepMs(100);
+    }
+    return program.link.unitIdentified;
+  }
+};
+
+TEST_F(QtPortFixture, IdentifiesAndReadsAWholeReply) {
+  ASSERT_TRUE(identifyWithin(3));
+  EXPECT_EQ(program.device.software, "2.7");
+  ASSERT_TRUE(link.request('D', 44));
+  EXPECT_EQ(link.bytesAvailable(), 43u);
+}
+
+TEST_F(QtPortFixture, AUnitThatGoesAwayTimesOutAndIsIdentifiedAgainWhenItIsBack) {
+  ASSERT_TRUE(identifyWithin(3));
+  sim.stop();
+  EXPECT_FALSE(link.request('D', 44));
+  sink.shown.clear();
+  connectionStep(program, link, requesters, nullptr);
+  connectionStep(program, link, requesters, nullptr);
+  EXPECT_EQ(sink.shown, (std::vector<std::string>{"COM Fehler - timeout", "Antwort dauert zu lange (i)",
+                                                  "COM Fehler - timeout"}));
+  EXPECT_TRUE(program.link.portOpen);
+
+  sim.start();  // a new pseudo terminal behind the same link
+  ASSERT_TRUE(identifyWithin(20));
+  EXPECT_TRUE(link.request('D', 44));
+}
+
+TEST_F(QtPortFixture, HangUpIsRecoveredWithoutTouchingTheProgram) {
+  ASSERT_TRUE(identifyWithin(3));
+  sim.setFault("hangup");
+  EXPECT_FALSE(link.request('D', 44));
+  connectionStep(program, link, requesters, nullptr);  // reports the timeout
+  EXPECT_FALSE(program.link.unitIdentified);
+  ASSERT_TRUE(identifyWithin(20));
+  EXPECT_TRUE(link.request('D', 44));
+}
+
+}  // namespace
+}  // namespace qx
