@@ -1,5 +1,8 @@
 #include "Unit.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orksim {
 
 namespace {
@@ -74,6 +77,18 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
     case 'D':
       vitalData(seconds, reply);
       break;
+    case 'A':
+      sensorVoltages(seconds, reply);
+      break;
+    case 'P':
+      controlValues(seconds, reply);
+      break;
+    case 'G':
+      // The map as the unit holds it (and learns it): 9 rows of 17 words, low byte first.
+      reply.push_back('g');
+      reply.insert(reply.end(), state_.ram.begin() + off::injectionMap,
+                   state_.ram.begin() + off::injectionMap + 306);
+      break;
     case 'W':
       if (params_[0] == 7) engine_.testIgnitionRaw = params_[1];
       if (params_[0] == 8) engine_.learning = params_[1] != 0;
@@ -84,6 +99,39 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
     default:
       break;  // understood; its answer comes with the program's use of it
   }
+}
+
+void Unit::sensorVoltages(double seconds, std::vector<std::uint8_t>& reply) {
+  engine_.advanceTo(seconds, state_.ram);
+  reply.push_back('a');
+  for (int raw : engine_.sensorRaw(state_.ram)) put16(reply, raw);
+}
+
+void Unit::controlValues(double seconds, std::vector<std::uint8_t>& reply) {
+  engine_.advanceTo(seconds, state_.ram);
+  const Sample s = engine_.sample(state_.ram, seconds);
+  const SetupView v{state_.ram};
+  const double rpm = std::max(engine_.rpm(), 1.0);
+  // Cylinders 2 and 3 follow cylinder 1 by the setup's offsets.
+  const int offsets[3] = {0, v.byte(0), v.byte(0) + v.byte(1)};
+  // The coil charges for its set time; as an angle that grows with speed.
+  const int chargeDeg = static_cast<int>(std::lround(v.byte(off::coilChargeTime) * 250e-6 * rpm / 60.0 * 360.0));
+  const int ignition = s.ignitionAngleRaw - 50;
+  reply.push_back('p');
+  for (int c = 0; c < 3; ++c) put16(reply, (v.byte(18) + offsets[c]) % 360);
+  for (int c = 0; c < 3; ++c) {
+    const double corrected = s.injectionTimeUs * (1 + v.byte(off::injectorCorrection + c) / 1000.0);
+    put16(reply, static_cast<int>(std::lround(corrected)) + v.word(off::injectorSwitchTime + 2 * c));
+  }
+  for (int c = 0; c < 3; ++c) put16(reply, ((720 - ignition - chargeDeg + offsets[c]) % 360 + 360) % 360);
+  for (int c = 0; c < 3; ++c) put16(reply, chargeDeg);
+  put16(reply, 360 - v.byte(off::sensorAngle));  // angle limit
+  reply.push_back(static_cast<std::uint8_t>(std::min(255, v.byte(396) * 2)));
+  reply.push_back(static_cast<std::uint8_t>(std::min(255, v.byte(397) * 2)));
+  put16(reply, static_cast<int>(std::lround(-40 * (engine_.throttle() > 50 ? 1 : 0))) & 0xFFFF);
+  put16(reply, 4);
+  put16(reply, 0x5AA5);
+  reply.push_back(static_cast<std::uint8_t>(state_.calibration));
 }
 
 void Unit::identification(std::vector<std::uint8_t>& reply) const {

@@ -40,6 +40,8 @@ class Unit {
   void traceCommand(double seconds);
   void identification(std::vector<std::uint8_t>& reply) const;
   void vitalData(double seconds, std::vector<std::uint8_t>& reply);
+  void sensorVoltages(double seconds, std::vector<std::uint8_t>& reply);
+  void controlValues(double seconds, std::vector<std::uint8_t>& reply);
 
   UnitState& state_;
   Engine& engine_;

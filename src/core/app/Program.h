@@ -9,9 +9,12 @@
 #include "core/app/MessageLog.h"
 #include "core/app/ProgramSettings.h"
 #include "core/app/Windows.h"
+#include "core/display/VitalDisplay.h"
 #include "core/link/Connection.h"
+#include "core/mainwin/EditorState.h"
 #include "core/link/DeviceInfo.h"
 #include "core/link/LinkFlags.h"
+#include "core/link/VitalData.h"
 
 namespace qx {
 
@@ -36,10 +39,16 @@ struct Program {
   ProgramSettings settings;
   LinkFlags link;
   DeviceInfo device;
+  // The latest live sample and its texts in the main window.
+  VitalData vital;
+  VitalTexts vitalTexts;
   ComControls com;
   MessageLog messages;
   QuitRequest quitRequested = QuitRequest::None;
   EditingMode editingMode = EditingMode::None;
+  EditorState editors;
+  // Set once the expert password was entered; never revoked.
+  bool expertUnlocked = false;
   // Whether each window is shown (the main window's buttons test these).
   std::array<bool, kWindowCount> shown{};
 };

@@ -2,14 +2,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
+#include "core/mainwin/MainWindowLogic.h"
+#include "core/mainwin/MapEditor.h"
 #include "core/util/Text.h"
 #include "forms/Canvas.h"
 #include "forms/Hauptdialog.h"
@@ -19,6 +24,33 @@
 
 namespace qx {
 
+namespace {
+void setValue(QLabel* label, const std::string& text) { label->setText(toQ(text)); }
+
+void setColouredValue(QLabel* label, const std::string& text, const Rgb& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, toQColor(colour));
+  label->setPalette(palette);
+  label->setText(toQ(text));
+}
+
+// Forwards the mouse wheel over the map to a handler.
+class WheelFilter : public QObject {
+ public:
+  WheelFilter(QObject* parent, std::function<void(int)> onWheel)
+      : QObject(parent), onWheel_(std::move(onWheel)) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Wheel) return false;
+    const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
+    if (notches != 0) onWheel_(notches);
+    return true;
+  }
+
+ private:
+  std::function<void(int)> onWheel_;
+};
+}  // namespace
+
 MainWindowController::MainWindowController(UiContext& context)
     : context_(context), form_(std::make_unique<Hauptdialog>()) {
   Program& p = context_.program;
@@ -26,6 +58,8 @@ MainWindowController::MainWindowController(UiContext& context)
   form_->onClose = [this, &p] { context_.handle([&p] { p.quitRequested = QuitRequest::Asked; }); };
   p.messages.setSink(this);
   wireCommunication();
+  wireEditors();
+  wireEditingKeys();
 }
 
 MainWindowController::~MainWindowController() { context_.program.messages.setSink(nullptr); }
@@ -51,10 +85,102 @@ void MainWindowController::wireCommunication() {
   };
 }
 
+void MainWindowController::wireEditors() {
+  Program& p = context_.program;
+  Hauptdialog& f = *form_;
+  EditorBoxes& b = p.editors.boxes;
+  // Each box sets its flag at once; its own click may redraw its editor.
+  auto box = [this](QCheckBox* check, bool* flag, EventSource source) {
+    QObject::connect(check, &QCheckBox::toggled, [this, flag, source](bool on) {
+      context_.handle(EventInfo{EventKind::Other, source}, [flag, on] { *flag = on; });
+    });
+  };
+  box(f.mapStartCheck, &p.editors.mapStart, EventSource::MapStart);
+  box(f.mapKappCheck, &b.mapKapp, EventSource::MapKapp);
+  box(f.mapX100Check, &p.editors.mapX100, EventSource::None);
+  box(f.mapAutoCheck, &b.mapAuto, EventSource::None);
+  box(f.mapPosCheck, &b.mapPos, EventSource::MapPos);
+  box(f.airEditor.autoCheck, &b.airAuto, EventSource::None);
+  box(f.airEditor.posCheck, &b.airPos, EventSource::AirPos);
+  box(f.engineEditor.autoCheck, &b.engineAuto, EventSource::None);
+  box(f.engineEditor.posCheck, &b.enginePos, EventSource::EngineTempPos);
+  box(f.ignitionEditor.autoCheck, &b.ignitionAuto, EventSource::None);
+  box(f.ignitionEditor.posCheck, &b.ignitionPos, EventSource::IgnitionPos);
+
+  f.mapCanvas->installEventFilter(new WheelFilter(f.mapCanvas, [this, &p](int notches) {
+    context_.handle(EventInfo{EventKind::Wheel, EventSource::None},
+                    [&p, notches] { wheelOverMap(p, notches); });
+  }));
+}
+
+void MainWindowController::wireEditingKeys() {
+  struct Binding {
+    QKeyCombination keys;
+    EditKey key;
+  };
+  const Qt::KeyboardModifiers pad = Qt::KeypadModifier;
+  const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+  const Binding bindings[] = {
+      {QKeyCombination(Qt::Key_Left), EditKey::Left},
+      {QKeyCombination(Qt::Key_Right), EditKey::Right},
+      {QKeyCombination(Qt::Key_Up), EditKey::Up},
+      {QKeyCombination(Qt::Key_Down), EditKey::Down},
+      {QKeyCombination(pad, Qt::Key_Plus), EditKey::Increase},
+      {QKeyCombination(pad, Qt::Key_Minus), EditKey::Decrease},
+      {QKeyCombination(Qt::Key_Plus), EditKey::Increase},
+      {QKeyCombination(Qt::Key_Minus), EditKey::Decrease},
+      {QKeyCombination(pad | shift, Qt::Key_Plus), EditKey::IncreaseShifted},
+      {QKeyCombination(pad | shift, Qt::Key_Minus), EditKey::DecreaseShifted},
+      {QKeyCombination(shift, Qt::Key_Plus), EditKey::IncreaseShifted},
+      {QKeyCombination(shift, Qt::Key_Minus), EditKey::DecreaseShifted},
+      // On a German keyboard Shift turns the "+" and "-" keys into "*" and "_".
+      {QKeyCombination(shift, Qt::Key_Asterisk), EditKey::IncreaseShifted},
+      {QKeyCombination(shift, Qt::Key_Underscore), EditKey::DecreaseShifted},
+  };
+  for (const Binding& b : bindings) {
+    auto* shortcut = new QShortcut(QKeySequence(b.keys), form_.get());
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setEnabled(false);
+    const EditKey key = b.key;
+    QObject::connect(shortcut, &QShortcut::activated, [this, key] {
+      context_.handle(EventInfo{EventKind::Shortcut, EventSource::None},
+                      [this, key] { editingKey(context_.program, context_.link, key); });
+    });
+    editingKeys_.push_back(shortcut);
+  }
+}
+
 void MainWindowController::onShortcut(int menuNumber) {
+  Program& p = context_.program;
   switch (menuNumber) {
+    case MainMenu::Escape:
+      endEditing(p);
+      break;
+    case MainMenu::F5:
+      startEditing(p, EditingMode::InjectionMap);
+      break;
+    case MainMenu::F6:
+      startEditing(p, EditingMode::AirTemp);
+      break;
+    case MainMenu::F7:
+      startEditing(p, EditingMode::EngineTemp);
+      break;
+    case MainMenu::F8:
+      startEditing(p, EditingMode::Ignition);
+      break;
+    case MainMenu::F1:
+      if (showHelp) showHelp();
+      break;
+    case MainMenu::Expert:
+      if (unlockExpertMode(p, context_.requesters) && showExpert) showExpert();
+      break;
+    case MainMenu::ShiftF1:
+      if (resetWindowPositions) resetWindowPositions();
+      form_->centerOnScreen();
+      form_->show();
+      break;
     case MainMenu::F10:
-      context_.program.quitRequested = QuitRequest::Asked;
+      p.quitRequested = QuitRequest::Asked;
       break;
     default:
       break;
@@ -82,6 +208,44 @@ void MainWindowController::refresh() {
   f.hardwareValue->setText(toQ(latin1ToUtf8(p.device.hardware)));
   f.softwareValue->setText(toQ(latin1ToUtf8(p.device.software)));
   f.connectionLamp->update();
+  for (QShortcut* s : editingKeys_) s->setEnabled(p.editingMode != EditingMode::None);
+  showVitalTexts();
+  showPointLabels();
+}
+
+void MainWindowController::showVitalTexts() {
+  const VitalTexts& t = context_.program.vitalTexts;
+  Hauptdialog& f = *form_;
+  setValue(f.engineSpeedValue, t.engineSpeed);
+  setValue(f.throttleValue, t.throttle);
+  setValue(f.engineTempValue, t.engineTemp);
+  setValue(f.airTempValue, t.airTemp);
+  setValue(f.ignitionBaseValue, t.ignitionBase);
+  setValue(f.ignitionAngleValue, t.ignitionAngle);
+  setValue(f.injectionBaseValue, t.injectionBase);
+  setValue(f.airCorrPercentValue, t.airCorrPercent);
+  setValue(f.airCorrUsValue, t.airCorrUs);
+  setValue(f.engineCorrPercentValue, t.engineCorrPercent);
+  setValue(f.engineCorrUsValue, t.engineCorrUs);
+  setColouredValue(f.injectionTimeValue, t.injectionTime, t.injectionTimeColour);
+  const std::string* switches[] = {&t.output1, &t.output2, &t.input1, &t.input2, &t.input3};
+  for (std::size_t k = 0; k < 5; ++k) setValue(f.switchValues[k], *switches[k]);
+  for (std::size_t k = 0; k < 3; ++k) setValue(f.lambdaValues[k], t.lambda[k]);
+  setColouredValue(f.cpuTempValue, t.cpuTemp, t.cpuTempColour);
+}
+
+void MainWindowController::showPointLabels() {
+  const EditorState& e = context_.program.editors;
+  Hauptdialog& f = *form_;
+  setValue(f.mapSpeedValue, e.mapLabels.first);
+  setValue(f.mapThrottleValue, e.mapLabels.second);
+  setValue(f.mapInjectionValue, e.mapLabels.third);
+  setValue(f.airEditor.axisValue, e.airLabels.first);
+  setValue(f.airEditor.valueValue, e.airLabels.second);
+  setValue(f.engineEditor.axisValue, e.engineLabels.first);
+  setValue(f.engineEditor.valueValue, e.engineLabels.second);
+  setValue(f.ignitionEditor.axisValue, e.ignitionLabels.first);
+  setValue(f.ignitionEditor.valueValue, e.ignitionLabels.second);
 }
 
 void MainWindowController::showStatus(const std::string& text) {

@@ -1,16 +1,21 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/app/StatusSink.h"
 #include "ui/app/WindowController.h"
+
+class QShortcut;
 
 namespace qx {
 
 class Hauptdialog;
 class UiContext;
+enum class EditKey;
 
-// The main window: its keys, its buttons and the status line.
+// The main window: its keys, its buttons, the live values and the status line.
 class MainWindowController final : public WindowController, public StatusSink {
  public:
   explicit MainWindowController(UiContext& context);
@@ -22,11 +27,22 @@ class MainWindowController final : public WindowController, public StatusSink {
   void refresh() override;
   void showStatus(const std::string& text) override;
 
+  // Called for F1, the expert window and the editing keys of the editors.
+  std::function<void()> showHelp;
+  std::function<void()> showExpert;
+  std::function<void()> resetWindowPositions;
+
  private:
   void wireCommunication();
+  void wireEditors();
+  void wireEditingKeys();
+  void showVitalTexts();
+  void showPointLabels();
 
   UiContext& context_;
   std::unique_ptr<Hauptdialog> form_;
+  // The editing keys exist only while an editor has the keyboard.
+  std::vector<QShortcut*> editingKeys_;
 };
 
 }  // namespace qx

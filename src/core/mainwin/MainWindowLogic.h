@@ -1,0 +1,32 @@
+#pragma once
+// The main window's own rules: which editor has the keyboard, the description field, the
+// expert password and the map display ceiling.
+
+#include <string>
+
+namespace qx {
+
+struct Program;
+class Requesters;
+enum class EditingMode : int;
+
+// F5..F8: the editor takes the keyboard (the editing keys exist from now on).
+void startEditing(Program& program, EditingMode mode);
+// ESC: editing ends (also when no editor was active).
+void endEditing(Program& program);
+// Empties the editing-point labels of every editor except the active one.
+void clearPointLabels(Program& program);
+
+// Ctrl+Alt+E: true when the expert window is to be shown (unlocked before, or the password
+// was entered now). A wrong or empty password is refused with a message.
+bool unlockExpertMode(Program& program, Requesters& requesters);
+
+// Mouse wheel over the map with "kapp" ticked: each notch moves the display ceiling by
+// 200 µs within 200..60000. Returns whether anything changed.
+bool wheelOverMap(Program& program, int notches);
+
+inline constexpr int kMapCeilingStep = 200;
+inline constexpr int kMapCeilingMin = 200;
+inline constexpr int kMapCeilingMax = 60000;
+
+}  // namespace qx
