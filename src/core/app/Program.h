@@ -15,6 +15,9 @@
 #include "core/link/DeviceInfo.h"
 #include "core/link/LinkFlags.h"
 #include "core/link/VitalData.h"
+#include "core/logger/LogTable.h"
+#include "core/setup/SetupFile.h"
+#include "core/setup/SetupRecord.h"
 
 namespace qx {
 
@@ -33,6 +36,9 @@ struct Program {
 
   void reportStatus(const std::string& message) { messages.reportStatus(message); }
   bool& windowShown(WindowId id) { return shown[static_cast<int>(id)]; }
+  // After a bulk change of the setup (read from the unit, file loaded, start values): every
+  // window that shows setup values fills them anew.
+  void showSetup() { ++setupRevision; }
 
   Clock& clock;
   AppInfo info;
@@ -49,6 +55,13 @@ struct Program {
   EditorState editors;
   // Set once the expert password was entered; never revoked.
   bool expertUnlocked = false;
+  SetupRecord setup;
+  // The setup's description ("Beschreibung:"), saved as the setup file's comment.
+  std::string setupDescription;
+  SetupFileState setupFile;
+  // Counts the bulk changes of the setup (see showSetup).
+  int setupRevision = 0;
+  LogTable logTable;
   // Whether each window is shown (the main window's buttons test these).
   std::array<bool, kWindowCount> shown{};
 };

@@ -63,6 +63,18 @@ std::optional<Bytes> readWholeFile(const std::string& path) {
   return out;
 }
 
+std::optional<Bytes> readFileStart(const std::string& path, std::size_t maxBytes) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  Bytes out(maxBytes);
+  in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(maxBytes));
+  if (in.bad()) return std::nullopt;
+  out.resize(static_cast<std::size_t>(in.gcount()));
+  return out;
+}
+
 bool fileExists(const std::string& path) {
   std::error_code ec;
   return fs::is_regular_file(path, ec);

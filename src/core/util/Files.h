@@ -21,6 +21,9 @@ bool appendToFile(const std::string& path, const std::string& bytes);
 // Reads a whole file. Returns nothing when it cannot be opened or read.
 std::optional<Bytes> readWholeFile(const std::string& path);
 
+// Reads at most maxBytes from the start of a file. Nothing when it cannot be opened or read.
+std::optional<Bytes> readFileStart(const std::string& path, std::size_t maxBytes);
+
 // Whether a file exists (and is a regular file).
 bool fileExists(const std::string& path);
 

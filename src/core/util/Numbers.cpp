@@ -66,4 +66,84 @@ std::optional<double> parseDecimal(std::string_view text) {
   return v;
 }
 
+namespace {
+std::string_view skipBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  return text;
+}
+
+int digitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+long long integerReading(std::string_view text) {
+  text = skipBlanks(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  int base = 10;
+  if (!text.empty() && (text.front() == '$' || text.front() == '%')) {
+    base = text.front() == '$' ? 16 : 2;
+    text.remove_prefix(1);
+  }
+  long long value = 0;
+  for (char c : text) {
+    const int d = digitValue(c);
+    if (d >= base) break;
+    value = value * base + d;
+    if (value >= kReadingLimit) {
+      value = kReadingLimit;
+      break;
+    }
+  }
+  return negative ? -value : value;
+}
+
+float decimalReading(std::string_view text) {
+  text = skipBlanks(text);
+  // The longest prefix of the form [sign] digits [. digits] [e [sign] digits].
+  std::size_t n = 0;
+  auto digits = [&] {
+    std::size_t start = n;
+    while (n < text.size() && isDigit(text[n])) ++n;
+    return n > start;
+  };
+  if (n < text.size() && (text[n] == '+' || text[n] == '-')) ++n;
+  bool any = digits();
+  if (n < text.size() && text[n] == '.') {
+    ++n;
+    any = digits() || any;
+  }
+  if (!any) return 0.0f;
+  const std::size_t mantissaEnd = n;
+  if (n < text.size() && (text[n] == 'e' || text[n] == 'E')) {
+    ++n;
+    if (n < text.size() && (text[n] == '+' || text[n] == '-')) ++n;
+    if (!digits()) n = mantissaEnd;
+  }
+  std::string_view number = text.substr(0, n);
+  if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+  double value = 0;
+  auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (res.ec == std::errc::result_out_of_range) {
+    // Far too large or too small: saturate (or flush to zero) like the float range does.
+    const bool tiny = number.find_first_of("eE") != std::string_view::npos &&
+                      number.find("-", number.find_first_of("eE")) != std::string_view::npos;
+    if (tiny) return 0.0f;
+    value = number.front() == '-' ? -1e300 : 1e300;
+  } else if (res.ec != std::errc()) {
+    return 0.0f;
+  }
+  constexpr double kMax = std::numeric_limits<float>::max();
+  return static_cast<float>(clampTo(value, -kMax, kMax));
+}
+
 }  // namespace qx

@@ -29,6 +29,19 @@ std::string fixedText(double value, int decimals);
 // Returns nothing for empty or malformed text.
 std::optional<double> parseDecimal(std::string_view text);
 
+// Reads the whole number at the start of a typed text: blanks and tabs skipped, an optional
+// sign, then decimal digits ("$" before them: hexadecimal, "%": binary); reading stops at the
+// first other character. Text without a number reads as 0. Huge numbers saturate at
+// +-kReadingLimit, so that offsets may still be added without overflow.
+inline constexpr long long kReadingLimit = 1'000'000'000'000'000LL;
+long long integerReading(std::string_view text);
+
+// Reads the decimal number at the start of a typed text as a single-precision value: blanks
+// and tabs skipped, optional sign, digits with an optional point and fraction and an optional
+// exponent; reading stops at the first other character. Text without a number reads as 0;
+// values beyond the float range saturate at the largest float.
+float decimalReading(std::string_view text);
+
 // Clamps v into [lo, hi].
 template <typename T>
 constexpr T clampTo(T v, T lo, T hi) {

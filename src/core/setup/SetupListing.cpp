@@ -1,0 +1,179 @@
+#include "core/setup/SetupListing.h"
+
+#include <functional>
+#include <vector>
+
+#include "core/setup/SetupFields.h"
+#include "core/util/Numbers.h"
+#include "core/util/Text.h"
+
+namespace qx {
+
+namespace {
+constexpr std::size_t kLabelWidth = 50;
+constexpr std::size_t kValueWidth = 22;
+// injectorSwitchTime is not part of the file.
+bool inFile(const FieldInfo& f) { return f.offset < 421 || f.offset > 426; }
+
+std::string padRight(const std::string& s, std::size_t width) {
+  const std::size_t n = utf8Length(s);
+  return n >= width ? s + " " : s + std::string(width - n, ' ');
+}
+
+std::string padLeft(const std::string& s, std::size_t width) {
+  const std::size_t n = utf8Length(s);
+  return n >= width ? s : std::string(width - n, ' ') + s;
+}
+
+std::string lambdaInputs(int bits) {
+  std::string out;
+  for (int k = 0; k < 3; ++k) {
+    if (!(bits & (1 << k))) continue;
+    if (!out.empty()) out += ", ";
+    out += "Lambda " + intText(k + 1);
+  }
+  return out.empty() ? "keine" : out;
+}
+
+// The shown value with its unit, and the option's text for choices.
+std::string valueText(const SetupRecord& r, const FieldInfo& f) {
+  std::string text = shownText(r, f.id);
+  if (f.id == SetupField::LearnLambdaInputs) return text + " (" + lambdaInputs(storedValue(r, f.id)) + ")";
+  if (f.scaling == Scaling::Choice) {
+    const auto v = static_cast<std::size_t>(storedValue(r, f.id));
+    return text + (v < f.options.size() ? std::string(" (") + f.options[v] + ")" : " (?)");
+  }
+  return *f.unit ? text + " " + f.unit : text;
+}
+
+int throttleLabel(int t) { return static_cast<int>(roundHalfAway(12.5 * t)); }
+int temperature(int i) { return -20 + 10 * i; }
+int correctionPercent(std::uint8_t v) { return v + 85; }
+
+// A curve as two rows: its axis and its values.
+void listCurve(std::string& out, const std::string& title, const std::string& axisName,
+               const std::function<int(int)>& axis, const std::string& valueName,
+               const std::function<int(int)>& value) {
+  out += "\n" + title + "\n";
+  out += padRight("  " + axisName, 10);
+  for (int i = 0; i < kSpeedPoints; ++i) out += padLeft(intText(axis(i)), 5);
+  out += "\n" + padRight("  " + valueName, 10);
+  for (int i = 0; i < kSpeedPoints; ++i) out += padLeft(intText(value(i)), 5);
+  out += "\n";
+}
+
+struct HeaderLine {
+  const char* label;
+  std::string SetupFileHeader::*member;
+};
+constexpr HeaderLine kHeaderLines[] = {
+    {"Beschreibung:", &SetupFileHeader::comment},   {"Gerätetyp:", &SetupFileHeader::device},
+    {"HW:", &SetupFileHeader::hardware},            {"SW:", &SetupFileHeader::software},
+    {"BL:", &SetupFileHeader::bootLoader},          {"Neustarts:", &SetupFileHeader::restartCount},
+};
+
+// Header text from a file as safe terminal text: malformed UTF-8 becomes U+FFFD, control
+// characters (C0, DEL and C1) become "." so a file cannot send control sequences.
+std::string printable(const std::string& text) {
+  const Bytes units = utf8ToUtf16le(text);
+  Bytes cleaned;
+  cleaned.reserve(units.size());
+  for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
+    std::uint16_t u = readLe16(&units[i]);
+    if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) u = '.';
+    appendLe16(cleaned, u);
+  }
+  return utf16leToUtf8(cleaned.data(), cleaned.size());
+}
+
+// A header value for display: blanks at the ends dropped, "-" when nothing is left.
+std::string headerValue(const SetupFileHeader& h, const HeaderLine& line) {
+  const std::string& v = h.*line.member;
+  const auto first = v.find_first_not_of(' ');
+  if (first == std::string::npos) return "-";
+  return printable(v.substr(first, v.find_last_not_of(' ') - first + 1));
+}
+
+std::string savedAt(const std::string& dateLine) {
+  const std::string prefix = "ORK-Setup ";
+  return printable(dateLine.rfind(prefix, 0) == 0 ? dateLine.substr(prefix.size()) : dateLine);
+}
+
+std::string row(const std::string& label, const std::string& a, const std::string& b) {
+  return padRight(label, kLabelWidth) + padRight(a, kValueWidth) + b + "\n";
+}
+
+void diffLine(std::string& out, const std::string& label, const std::string& a,
+              const std::string& b) {
+  if (a != b) out += row(label, a, b);
+}
+}  // namespace
+
+std::variant<ListedSetup, std::string> readSetupForListing(std::span<const std::uint8_t> file) {
+  if (file.size() != kSetupFileSize)
+    return "Die Datei hat " + intText(static_cast<long long>(file.size())) +
+           " Bytes; eine Setup-Datei hat " + intText(kSetupFileSize) + " Bytes.";
+  const SetupFileContents contents = parseSetupFile(file);
+  if (!contents.nominal())
+    return "Die Kopfzeilen der Datei enden bei Byte " +
+           intText(static_cast<long long>(contents.headerSize)) + " statt bei " +
+           intText(kSetupHeaderSize) + "; die Datei ist keine Setup-Datei.";
+  ListedSetup setup;
+  setup.header = contents.header;
+  applySetupBlock(contents.block, setup.record);
+  return setup;
+}
+
+std::string listSetup(const ListedSetup& s) {
+  std::string out = padRight("Gespeichert:", 16) + savedAt(s.header.dateLine) + "\n";
+  for (const HeaderLine& h : kHeaderLines) out += padRight(h.label, 16) + headerValue(s.header, h) + "\n";
+  out += "\nParameter:\n";
+  for (const FieldInfo& f : setupFields())
+    if (inFile(f)) out += "  " + padRight(f.label, kLabelWidth - 2) + valueText(s.record, f) + "\n";
+
+  out += "\nEinspritzung zu Drehzahl und Drosselklappe [µs]\n";
+  out += padRight("  % \\ kUmin", 12);
+  for (int r = 0; r < kSpeedPoints; ++r) out += padLeft(intText(r), 6);
+  out += "\n";
+  for (int t = 0; t < kThrottlePoints; ++t) {
+    out += padRight("  " + intText(throttleLabel(t)), 12);
+    for (int r = 0; r < kSpeedPoints; ++r) out += padLeft(intText(s.record.mapCell(r, t)), 6);
+    out += "\n";
+  }
+  const SetupRecord& r = s.record;
+  auto speed = [](int i) { return i; };
+  listCurve(out, "Zündung zu Drehzahl [°KW v.OT]", "kUmin", speed, "°KW",
+            [&](int i) { return r.ignitionCurve[static_cast<std::size_t>(i)]; });
+  listCurve(out, "Einspritzkorrektur zu Ansauglufttemperatur [%]", "°C", temperature, "%",
+            [&](int i) { return correctionPercent(r.airTempCorrection[static_cast<std::size_t>(i)]); });
+  listCurve(out, "Einspritzkorrektur zu Motortemperatur [%]", "°C", temperature, "%",
+            [&](int i) { return correctionPercent(r.engineTempCorrection[static_cast<std::size_t>(i)]); });
+  return out;
+}
+
+std::string diffSetups(const ListedSetup& a, const ListedSetup& b) {
+  std::string out;
+  for (const HeaderLine& h : kHeaderLines)
+    if (a.header.*h.member != b.header.*h.member)
+      out += row(h.label, headerValue(a.header, h), headerValue(b.header, h));
+  for (const FieldInfo& f : setupFields())
+    if (inFile(f)) diffLine(out, f.label, valueText(a.record, f), valueText(b.record, f));
+  for (int r = 0; r < kSpeedPoints; ++r)
+    for (int t = 0; t < kThrottlePoints; ++t)
+      diffLine(out, "Einspritzung " + intText(r * 1000) + " Umin / " + intText(throttleLabel(t)) + " %:",
+               intText(a.record.mapCell(r, t)) + " µs", intText(b.record.mapCell(r, t)) + " µs");
+  for (std::size_t i = 0; i < kSpeedPoints; ++i) {
+    const int at = temperature(static_cast<int>(i));
+    diffLine(out, "Zündung " + intText(static_cast<long long>(i) * 1000) + " Umin:",
+             intText(a.record.ignitionCurve[i]) + " °KW", intText(b.record.ignitionCurve[i]) + " °KW");
+    diffLine(out, "Einspritzkorrektur Ansaugluft " + intText(at) + " °C:",
+             intText(correctionPercent(a.record.airTempCorrection[i])) + " %",
+             intText(correctionPercent(b.record.airTempCorrection[i])) + " %");
+    diffLine(out, "Einspritzkorrektur Motor " + intText(at) + " °C:",
+             intText(correctionPercent(a.record.engineTempCorrection[i])) + " %",
+             intText(correctionPercent(b.record.engineTempCorrection[i])) + " %");
+  }
+  return out;
+}
+
+}  // namespace qx
