@@ -82,6 +82,11 @@ class ScriptedPort final : public BytePort {
     return out;
   }
   std::size_t queued() { return bytesAvailable(); }
+  // Forgets everything waiting or still to come.
+  void drainAll() {
+    pending_.clear();
+    queue_.clear();
+  }
 
   std::vector<Written> written;
   bool canOpen = true;

@@ -10,14 +10,19 @@
 #include "core/app/ProgramSettings.h"
 #include "core/app/Windows.h"
 #include "core/display/VitalDisplay.h"
+#include "core/lambda/LambdaTable.h"
 #include "core/link/Connection.h"
+#include "core/link/ExpertData.h"
+#include "core/link/LiveData.h"
 #include "core/mainwin/EditorState.h"
 #include "core/link/DeviceInfo.h"
 #include "core/link/LinkFlags.h"
 #include "core/link/VitalData.h"
 #include "core/logger/LogTable.h"
+#include "core/power/PowerRun.h"
 #include "core/setup/SetupFile.h"
 #include "core/setup/SetupRecord.h"
+#include "core/testmode/SensorCheck.h"
 
 namespace qx {
 
@@ -48,6 +53,14 @@ struct Program {
   // The latest live sample and its texts in the main window.
   VitalData vital;
   VitalTexts vitalTexts;
+  // What the live data feeds besides the main window.
+  SensorCheck sensorCheck;
+  SensorVoltages sensorVoltages;
+  ExpertData expert;
+  LambdaTable lambdaTable;
+  PowerRun powerRun;
+  // "Kennfeldaktualisierung in Quarnelix zeigen" of the learning window.
+  bool learningLiveMap = false;
   ComControls com;
   MessageLog messages;
   QuitRequest quitRequested = QuitRequest::None;

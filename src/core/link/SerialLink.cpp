@@ -48,7 +48,7 @@ bool SerialLink::request(char letter, int replyBytes) {
   if (!allowed(letter)) return false;
   sendCommand(letter);
   waitForReply(replyBytes, static_cast<char>(letter - 'A' + 'a'));
-  return program_.link.linkErrorCode == LinkError::None;
+  return succeeded();
 }
 
 void SerialLink::writeBytes(std::initializer_list<std::uint8_t> bytes) {
@@ -105,6 +105,8 @@ void SerialLink::waitForReply(int count, char echo) {
     port_.waitForMore(static_cast<int>(std::min<std::int64_t>(deadline + 1 - now, kReplyTimeoutMs)));
   }
 }
+
+bool SerialLink::succeeded() const { return program_.link.linkErrorCode == LinkError::None; }
 
 void SerialLink::sendParameter(int number, double value) {
   send('W', {Param::byte(number), Param::byte(static_cast<int>(truncateToInt(value)))});

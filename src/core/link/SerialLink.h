@@ -53,6 +53,8 @@ class SerialLink {
   // Waits up to 100 ms until exactly `count` bytes are queued and checks the echo (when not
   // 0, it is read). Sets the link error code: 0, 2 (wrong echo) or 5 (timeout).
   void waitForReply(int count, char echo);
+  // Whether the last reply wait ended without an error.
+  bool succeeded() const;
 
   // Run-time parameter "W" (number, integer part of value as one byte).
   void sendParameter(int number, double value);

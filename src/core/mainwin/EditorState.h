@@ -31,6 +31,8 @@ struct EditorState {
   bool mapX100 = false;   // "x100": the map steps times 100
 
   PointLabels mapLabels, airLabels, engineLabels, ignitionLabels;
+  // The map changed outside the editor (learned map): its drawing needs redrawing.
+  bool mapChanged = false;
 };
 
 }  // namespace qx

@@ -11,6 +11,7 @@
 
 #include "core/app/StartLogo.h"
 #include "core/link/Connection.h"
+#include "core/link/LiveData.h"
 #include "forms/FormWindow.h"
 #include "forms/startlogo.h"
 #include "platform/QtRequesters.h"
@@ -229,6 +230,8 @@ void Application::loggerTimerFired() {
 void Application::connectionStep() {
   qx::connectionStep(program_, link_, requesters_, nullptr);
 }
+
+void Application::liveDataCycle() { qx::liveDataCycle(program_, link_); }
 
 void Application::closePort() {
   link_.closePort();

@@ -65,6 +65,7 @@ class Application final : public TickSteps, public LoopControl {
 
   // TickSteps
   void connectionStep() override;
+  void liveDataCycle() override;
   void closePort() override;
 
   // LoopControl
