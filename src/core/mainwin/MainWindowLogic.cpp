@@ -4,6 +4,7 @@
 
 #include "core/app/Program.h"
 #include "core/app/Requesters.h"
+#include "core/util/Text.h"
 
 namespace qx {
 
@@ -44,6 +45,10 @@ void clearPointLabels(Program& program) {
   if (m != EditingMode::AirTemp) e.airLabels.clear();
   if (m != EditingMode::EngineTemp) e.engineLabels.clear();
   if (m != EditingMode::Ignition) e.ignitionLabels.clear();
+}
+
+void takeDescription(Program& program, const std::string& text) {
+  program.setupDescription = utf8Left(text, kDescriptionLength);
 }
 
 bool unlockExpertMode(Program& program, Requesters& requesters) {

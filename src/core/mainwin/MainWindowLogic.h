@@ -2,6 +2,7 @@
 // The main window's own rules: which editor has the keyboard, the description field, the
 // expert password and the map display ceiling.
 
+#include <cstddef>
 #include <string>
 
 namespace qx {
@@ -16,6 +17,11 @@ void startEditing(Program& program, EditingMode mode);
 void endEditing(Program& program);
 // Empties the editing-point labels of every editor except the active one.
 void clearPointLabels(Program& program);
+
+// Return in the main window: the description field's text, cut to its first 100
+// characters, becomes the setup's description.
+void takeDescription(Program& program, const std::string& text);
+inline constexpr std::size_t kDescriptionLength = 100;
 
 // Ctrl+Alt+E: true when the expert window is to be shown (unlocked before, or the password
 // was entered now). A wrong or empty password is refused with a message.

@@ -168,6 +168,11 @@ void MainWindowController::onShortcut(int menuNumber) {
     case MainMenu::F8:
       startEditing(p, EditingMode::Ignition);
       break;
+    case MainMenu::Return:
+    case MainMenu::Execute:
+      takeDescription(p, fromQ(form_->descriptionField->text()));
+      shownDescription_.reset();  // written back, cut
+      break;
     case MainMenu::F1:
       if (showHelp) showHelp();
       break;
@@ -211,6 +216,13 @@ void MainWindowController::refresh() {
   for (QShortcut* s : editingKeys_) s->setEnabled(p.editingMode != EditingMode::None);
   showVitalTexts();
   showPointLabels();
+  // The description is written into the field when the program changed it (taken over,
+  // loaded, read), never while the user is typing.
+  if (shownDescription_ != p.setupDescription) {
+    f.descriptionField->setText(toQ(p.setupDescription));
+    shownDescription_ = p.setupDescription;
+  }
+  f.fileNameValue->setText(toQ(p.setupFile.loadedName));
 }
 
 void MainWindowController::showVitalTexts() {

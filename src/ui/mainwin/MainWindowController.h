@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/app/StatusSink.h"
@@ -43,6 +45,7 @@ class MainWindowController final : public WindowController, public StatusSink {
   std::unique_ptr<Hauptdialog> form_;
   // The editing keys exist only while an editor has the keyboard.
   std::vector<QShortcut*> editingKeys_;
+  std::optional<std::string> shownDescription_;
 };
 
 }  // namespace qx
