@@ -89,6 +89,37 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       reply.insert(reply.end(), state_.ram.begin() + off::injectionMap,
                    state_.ram.begin() + off::injectionMap + 306);
       break;
+    case 'L':
+      reply.push_back('l');
+      reply.insert(reply.end(), state_.ram.begin(), state_.ram.end());
+      break;
+    case 'S':
+      std::copy(params_.begin(), params_.end(), state_.ram.begin());
+      break;
+    case 'E':
+      state_.eeprom = state_.ram;
+      if (onPersist) onPersist();
+      break;
+    case 'N':
+      // A restart: the working setup comes back from the EEPROM.
+      state_.ram = state_.eeprom;
+      state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
+      engine_.testIgnitionRaw = 255;
+      if (onPersist) onPersist();
+      break;
+    case 'K':
+      if (params_[0] >= 1 && params_[0] <= 17 && params_[1] >= 1 && params_[1] <= 9)
+        setMapCell(state_.ram, params_[0] - 1, params_[1] - 1, params_[2] | (params_[3] << 8));
+      break;
+    case 'T':
+      writeCurvePoint(off::airTempCorrection);
+      break;
+    case 'Z':
+      writeCurvePoint(off::ignitionCurve);
+      break;
+    case 'M':
+      writeCurvePoint(off::engineTempCorrection);
+      break;
     case 'W':
       if (params_[0] == 7) engine_.testIgnitionRaw = params_[1];
       if (params_[0] == 8) engine_.learning = params_[1] != 0;
@@ -99,6 +130,11 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
     default:
       break;  // understood; its answer comes with the program's use of it
   }
+}
+
+void Unit::writeCurvePoint(int offset) {
+  if (params_[0] >= 1 && params_[0] <= 17)
+    state_.ram[static_cast<std::size_t>(offset + params_[0] - 1)] = params_[1];
 }
 
 void Unit::sensorVoltages(double seconds, std::vector<std::uint8_t>& reply) {

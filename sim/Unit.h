@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,10 +36,14 @@ class Unit {
   // the rest once it has arrived); -1 for a byte that is no command.
   static int parameterBytes(char letter);
 
+  // Called when the unit's lasting memory changed (EEPROM written, restart counted).
+  std::function<void()> onPersist;
+
  private:
   void execute(double seconds, std::vector<std::uint8_t>& reply);
   void traceCommand(double seconds);
   void identification(std::vector<std::uint8_t>& reply) const;
+  void writeCurvePoint(int offset);
   void vitalData(double seconds, std::vector<std::uint8_t>& reply);
   void sensorVoltages(double seconds, std::vector<std::uint8_t>& reply);
   void controlValues(double seconds, std::vector<std::uint8_t>& reply);

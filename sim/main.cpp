@@ -155,6 +155,7 @@ int main(int argc, char** argv) {
   std::FILE* trace = opt.trace.empty() ? nullptr : std::fopen(opt.trace.c_str(), "w");
   orksim::Engine engine(opt.scenario, opt.seed);
   orksim::Unit unit(state, engine, trace);
+  unit.onPersist = [&] { orksim::saveState(opt.state, state); };
   orksim::LinePacer pacer;
   orksim::Pty pty;
   if (!pty.open(opt.link)) {

@@ -12,6 +12,7 @@
 #include "core/app/StartLogo.h"
 #include "core/link/Connection.h"
 #include "core/link/LiveData.h"
+#include "core/link/SetupTransfer.h"
 #include "forms/FormWindow.h"
 #include "forms/startlogo.h"
 #include "platform/QtRequesters.h"
@@ -228,7 +229,8 @@ void Application::loggerTimerFired() {
 }
 
 void Application::connectionStep() {
-  qx::connectionStep(program_, link_, requesters_, nullptr);
+  qx::connectionStep(program_, link_, requesters_,
+                     [this] { readSetupFromUnit(program_, link_, requesters_); });
 }
 
 void Application::liveDataCycle() { qx::liveDataCycle(program_, link_); }

@@ -13,8 +13,11 @@
 
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
+#include "core/link/SetupTransfer.h"
 #include "core/mainwin/MainWindowLogic.h"
 #include "core/mainwin/MapEditor.h"
+#include "core/setup/SetupFile.h"
+#include "core/setup/SetupFileActions.h"
 #include "core/util/Text.h"
 #include "forms/Canvas.h"
 #include "forms/Hauptdialog.h"
@@ -60,6 +63,7 @@ MainWindowController::MainWindowController(UiContext& context)
   wireCommunication();
   wireEditors();
   wireEditingKeys();
+  wireTransferButtons();
 }
 
 MainWindowController::~MainWindowController() { context_.program.messages.setSink(nullptr); }
@@ -83,6 +87,34 @@ void MainWindowController::wireCommunication() {
     const QSize size = form_->connectionLamp->size();
     paintLamp(painter, connectionLamp(size.width(), size.height(), p.com.checked, p.link));
   };
+}
+
+void MainWindowController::wireTransferButtons() {
+  Program& p = context_.program;
+  Hauptdialog& f = *form_;
+  auto onClick = [this](QPushButton* button, std::function<void()> action) {
+    QObject::connect(button, &QPushButton::clicked,
+                     [this, action = std::move(action)] { context_.handle(action); });
+  };
+  onClick(f.toPcButton, [this, &p] {
+    readSetupFromUnit(p, context_.link, context_.requesters);
+    clearPointLabels(p);
+  });
+  onClick(f.toUnitButton, [this, &p] { writeSetupToUnit(p, context_.link); });
+  onClick(f.toEepromButton, [this, &p] { storeSetupInEeprom(p, context_.link); });
+  onClick(f.loadButton, [this, &p] {
+    loadSetupFile(p, context_.requesters);
+    clearPointLabels(p);
+  });
+  onClick(f.saveButton, [this, &p] {
+    // The file names the unit that is connected now; nothing when none is identified.
+    SetupFileUnit unit;
+    if (p.link.unitIdentified) {
+      unit = {p.device.device, p.device.hardware, p.device.software, p.device.bootLoader,
+              p.device.restartCount};
+    }
+    saveSetupFile(p, context_.requesters, unit);
+  });
 }
 
 void MainWindowController::wireEditors() {
@@ -186,6 +218,15 @@ void MainWindowController::onShortcut(int menuNumber) {
       break;
     case MainMenu::F10:
       p.quitRequested = QuitRequest::Asked;
+      break;
+    case MainMenu::F3:
+      shiftMapGroup(p, context_.link, true);
+      break;
+    case MainMenu::F4:
+      shiftMapGroup(p, context_.link, false);
+      break;
+    case MainMenu::F9:
+      typeMapValue(p, context_.link, context_.requesters);
       break;
     default:
       break;

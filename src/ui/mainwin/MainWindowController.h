@@ -37,6 +37,7 @@ class MainWindowController final : public WindowController, public StatusSink {
  private:
   void wireCommunication();
   void wireEditors();
+  void wireTransferButtons();
   void wireEditingKeys();
   void showVitalTexts();
   void showPointLabels();

@@ -1,0 +1,57 @@
+#include "core/link/SetupTransfer.h"
+
+#include <vector>
+
+#include "core/app/Program.h"
+#include "core/app/Requesters.h"
+#include "core/link/SerialLink.h"
+#include "core/setup/ModeWarnings.h"
+#include "core/setup/SetupImage.h"
+#include "core/util/Numbers.h"
+
+namespace qx {
+
+namespace {
+constexpr std::size_t kReceiveBuffer = 1000;
+}
+
+void readSetupFromUnit(Program& p, SerialLink& link, Requesters& requesters) {
+  if (!link.allowed('L')) return;
+  link.sendCommand('L');
+  // First only the length: nothing is read yet.
+  link.waitForReply(kSetupReplyBytes, 0);
+  const std::size_t queued = link.bytesAvailable();
+  if (queued != static_cast<std::size_t>(kSetupReplyBytes)) {
+    const bool take = requesters.askYesNo(
+        "Achtung!",
+        "Datenpaket ggf. nicht kompatibel.\rNach dem Einlesen müssen alle Einstellungen "
+        "kontrolliert werden.\r\rTrotzdem einlesen?");
+    if (!take) return;
+    p.reportStatus("eingelesene Setup-Daten aus ORK ggf. nicht kompatibel (" + intText(static_cast<long long>(queued)) + ")");
+  }
+  link.waitForReply(kSetupReplyBytes, 'l');
+  if (!link.succeeded()) return;  // the wait reported why
+
+  std::vector<std::uint8_t> buffer;
+  buffer.reserve(kReceiveBuffer);
+  while (link.bytesAvailable() > 0 && buffer.size() < kReceiveBuffer) buffer.push_back(link.readByte());
+  link.drainInput();  // anything beyond the buffer is not the setup
+  if (!decodeSetupImage(buffer, p.setup)) return;
+  p.showSetup();
+  p.reportStatus("Daten von ORK gelesen");
+  warnAboutActiveModes(p.setup, requesters);
+}
+
+void writeSetupToUnit(Program& p, SerialLink& link) {
+  if (!link.allowed('S')) return;
+  link.send('S');  // the letter, then the pause
+  // The image in field order, 16-bit values low byte first, without any pause, length or
+  // checksum: exactly the bytes of the SetupImage.
+  const Bytes image = encodeSetupImage(p.setup);
+  link.port().write(image.data(), image.size());
+  p.reportStatus("Daten an ORK geschrieben");
+}
+
+void storeSetupInEeprom(Program& /*program*/, SerialLink& link) { link.send('E'); }
+
+}  // namespace qx

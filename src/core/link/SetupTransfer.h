@@ -1,0 +1,20 @@
+#pragma once
+// The whole setup between the program and the unit: "->PC" reads it with "L", "->ORK"
+// writes it into the unit's working memory with "S", "->EEPROM" has the unit store its
+// working setup with "E".
+
+namespace qx {
+
+struct Program;
+class Requesters;
+class SerialLink;
+
+inline constexpr int kSetupReplyBytes = 436;  // echo "l" and the 435-byte image
+
+// Reads the unit's setup into the SetupRecord. A reply of another length is taken only when
+// the user agrees; a failed read leaves the record as it was.
+void readSetupFromUnit(Program& program, SerialLink& link, Requesters& requesters);
+void writeSetupToUnit(Program& program, SerialLink& link);
+void storeSetupInEeprom(Program& program, SerialLink& link);
+
+}  // namespace qx

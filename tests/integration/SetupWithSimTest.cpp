@@ -1,0 +1,101 @@
+// Reading, editing, writing and storing the setup against the simulated unit.
+
+#include <gtest/gtest.h>
+
+#include "core/app/Clock.h"
+#include "core/app/Program.h"
+#include "core/link/Connection.h"
+#include "core/link/SerialLink.h"
+#include "core/link/SetupTransfer.h"
+#include "core/mainwin/MainWindowLogic.h"
+#include "core/mainwin/MapEditor.h"
+#include "support/Fakes.h"
+#include "support/PosixPort.h"
+#include "support/SimProcess.h"
+#include "support/TempDir.h"
+
+namespace qx {
+namespace {
+
+struct SetupSimFixture : ::testing::Test {
+  test::TempDir dir;
+  test::SimProcess sim{ORK_SIM_PATH, dir.path(), {"--scenario", "idle"}};
+  SystemClock clock;
+  Program program{clock, dir.path()};
+  test::RecordingSink sink;
+  test::ScriptedRequesters requesters;
+  test::PosixPort port;
+  SerialLink link{program, port};
+
+  void SetUp() override {
+    program.messages.setSink(&sink);
+    program.com.ports = {sim.link()};
+    program.com.selected = 0;
+    program.com.checked = true;
+  }
+  bool identify() {
+    for (int i = 0; i < 20 && !program.link.unitIdentified; ++i) {
+      connectionStep(program, link, requesters, nullptr);
+      clock.sleepMs(50);
+    }
+    return program.link.unitIdentified;
+  }
+  // The unit's working setup as it holds it now.
+  SetupRecord unitSetup() {
+    SetupRecord saved = program.setup;
+    readSetupFromUnit(program, link, requesters);
+    SetupRecord unit = program.setup;
+    program.setup = saved;
+    return unit;
+  }
+};
+
+TEST_F(SetupSimFixture, ACellChangedWithTheKeysReachesTheUnitAndSurvivesARestartOnceStored) {
+  ASSERT_TRUE(identify());
+  readSetupFromUnit(program, link, requesters);
+  EXPECT_EQ(sink.shown.back(), "Daten von ORK gelesen");
+  EXPECT_EQ(program.setup.triggerWheelTeeth, 36);  // the simulated unit's 36-2 wheel
+  const int before = program.setup.mapCell(5, 4);
+  ASSERT_GT(before, 0);
+
+  startEditing(program, EditingMode::InjectionMap);
+  for (int k = 0; k < 5; ++k) editingKey(program, link, EditKey::Right);
+  for (int k = 0; k < 4; ++k) editingKey(program, link, EditKey::Up);
+  editingKey(program, link, EditKey::IncreaseShifted);
+  editingKey(program, link, EditKey::Increase);
+  EXPECT_EQ(program.setup.mapCell(5, 4), before + 11);
+  EXPECT_EQ(sink.shown.back(), "Einspritzkennfeld aktualisiert");
+  EXPECT_EQ(unitSetup().mapCell(5, 4), before + 11);
+
+  storeSetupInEeprom(program, link);
+  clock.sleepMs(50);
+  sim.stop();
+  sim.start();
+  // A new terminal behind the link: open it again.
+  program.com.checked = false;
+  connectionStep(program, link, requesters, nullptr);
+  program.com.checked = true;
+  ASSERT_TRUE(identify());
+  EXPECT_EQ(unitSetup().mapCell(5, 4), before + 11);
+}
+
+TEST_F(SetupSimFixture, WithoutStoringARestartBringsBackTheEepromSetup) {
+  ASSERT_TRUE(identify());
+  readSetupFromUnit(program, link, requesters);
+  const SetupRecord original = program.setup;
+  program.setup.ignitionCurve[3] = 44;
+  program.setup.cylinderOffset12 = 7;
+  writeSetupToUnit(program, link);
+  EXPECT_EQ(sink.shown.back(), "Daten an ORK geschrieben");
+  SetupRecord inUnit = unitSetup();
+  EXPECT_EQ(inUnit.ignitionCurve[3], 44);
+  EXPECT_EQ(inUnit.cylinderOffset12, 7);
+  EXPECT_EQ(inUnit, program.setup);  // the whole record went over and came back
+
+  link.send('N');  // restart: the working setup comes from the EEPROM again
+  clock.sleepMs(50);
+  EXPECT_EQ(unitSetup(), original);
+}
+
+}  // namespace
+}  // namespace qx
