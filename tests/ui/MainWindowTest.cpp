@@ -69,6 +69,36 @@ TEST_F(MainWindowFixture, EditingKeysWorkOnlyBetweenAnFKeyAndEscape) {
   EXPECT_EQ(program().editors.mapSpeed, 1);
 }
 
+TEST_F(MainWindowFixture, PlusAndMinusKeysChangeTheMapPointByOneOrTen) {
+  key(Qt::Key_Plus);
+  EXPECT_EQ(program().setup.mapCell(0, 0), 0);  // no editor yet
+  key(Qt::Key_F5);
+  key(Qt::Key_Plus);
+  EXPECT_EQ(program().setup.mapCell(0, 0), 1);
+  key(Qt::Key_Plus, Qt::KeypadModifier);
+  EXPECT_EQ(program().setup.mapCell(0, 0), 2);
+  key(Qt::Key_Plus, Qt::ShiftModifier);
+  EXPECT_EQ(program().setup.mapCell(0, 0), 12);
+  key(Qt::Key_Asterisk, Qt::ShiftModifier);  // Shift and "+" on a German keyboard
+  EXPECT_EQ(program().setup.mapCell(0, 0), 22);
+  key(Qt::Key_Minus);
+  key(Qt::Key_Underscore, Qt::ShiftModifier);
+  EXPECT_EQ(program().setup.mapCell(0, 0), 11);
+  f->mapX100Check->setChecked(true);
+  key(Qt::Key_Plus, Qt::ShiftModifier);
+  EXPECT_EQ(program().setup.mapCell(0, 0), 1011);
+}
+
+TEST_F(MainWindowFixture, F9TypesAValueOnlyWhileTheMapIsEdited) {
+  requesters.textAnswers = {std::string("4321"), std::string("1234")};
+  key(Qt::Key_F9);
+  EXPECT_TRUE(requesters.shown.empty());
+  key(Qt::Key_F5);
+  key(Qt::Key_Right);
+  key(Qt::Key_F9);
+  EXPECT_EQ(program().setup.mapCell(1, 0), 4321);
+}
+
 TEST_F(MainWindowFixture, EscapeWithoutAnEditorStillReports) {
   program().reportStatus("vorher");
   key(Qt::Key_Escape);
