@@ -5,8 +5,7 @@
 #include "core/app/Lamps.h"
 #include "core/app/Program.h"
 #include "core/link/SerialLink.h"
-#include "support/Fakes.h"
-#include "support/ScriptedPort.h"
+#include "support/LinkHarness.h"
 
 namespace qx {
 namespace {
@@ -22,18 +21,11 @@ std::vector<std::uint8_t> identReply() {
   return r;
 }
 
-struct ConnectionFixture : ::testing::Test {
-  test::ManualClock clock;
-  Program program{clock, "/tmp"};
-  test::RecordingSink sink;
-  test::ScriptedRequesters requesters;
-  test::ScriptedPort port{clock};
-  SerialLink link{program, port};
+struct ConnectionFixture : ::testing::Test, test::LinkHarness {
   int setupReads = 0;
   bool unitAnswers = true;
 
   void SetUp() override {
-    program.messages.setSink(&sink);
     program.com.ports = {"ttyS0", "ttyUSB0"};
     program.com.selected = 1;
     port.onWrite = [this](std::uint8_t b) {

@@ -4,8 +4,7 @@
 
 #include "core/app/Program.h"
 #include "core/link/SerialLink.h"
-#include "support/Fakes.h"
-#include "support/ScriptedPort.h"
+#include "support/LinkHarness.h"
 
 namespace qx {
 namespace {
@@ -21,12 +20,7 @@ ByteList vitalReply(int rpm = 5000, int throttle = 50, int airRaw = 45) {
   return r;
 }
 
-struct LiveFixture : ::testing::Test {
-  test::ManualClock clock;
-  Program program{clock, "/tmp"};
-  test::RecordingSink sink;
-  test::ScriptedPort port{clock};
-  SerialLink link{program, port};
+struct LiveFixture : ::testing::Test, test::LinkHarness {
   std::function<ByteList(char)> unit = [](char c) -> ByteList {
     if (c == 'D') return vitalReply();
     if (c == 'A') return {'a', 0x08, 0x00, 0x04, 0x00, 0x00, 0x00};
@@ -34,8 +28,7 @@ struct LiveFixture : ::testing::Test {
   };
 
   void SetUp() override {
-    program.messages.setSink(&sink);
-    program.link.portOpen = program.link.unitIdentified = true;
+    connected();
     program.setup.triggerWheelTeeth = 36;
     program.setup.triggerGapCount = 2;
     port.onWrite = [this](std::uint8_t b) {

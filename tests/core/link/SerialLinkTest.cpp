@@ -3,25 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "core/app/Program.h"
-#include "support/Fakes.h"
-#include "support/ScriptedPort.h"
+#include "support/LinkHarness.h"
 
 namespace qx {
 namespace {
 
 using ByteList = std::vector<std::uint8_t>;
 
-struct LinkFixture : ::testing::Test {
-  test::ManualClock clock;
-  Program program{clock, "/tmp"};
-  test::RecordingSink sink;
-  test::ScriptedPort port{clock};
-  SerialLink link{program, port};
+struct LinkFixture : ::testing::Test, test::LinkHarness {
 
   void SetUp() override {
-    program.messages.setSink(&sink);
-    program.link.portOpen = true;
-    program.link.unitIdentified = true;
+    connected();
   }
   ByteList reply(char echo, int dataBytes) {
     ByteList r{static_cast<std::uint8_t>(echo)};

@@ -5,8 +5,7 @@
 #include "core/app/Program.h"
 #include "core/link/SerialLink.h"
 #include "core/setup/SetupImage.h"
-#include "support/Fakes.h"
-#include "support/ScriptedPort.h"
+#include "support/LinkHarness.h"
 
 namespace qx {
 namespace {
@@ -30,17 +29,10 @@ ByteList reply(const ByteList& img) {
   return r;
 }
 
-struct TransferFixture : ::testing::Test {
-  test::ManualClock clock;
-  Program program{clock, "/tmp"};
-  test::RecordingSink sink;
-  test::ScriptedRequesters requesters;
-  test::ScriptedPort port{clock};
-  SerialLink link{program, port};
+struct TransferFixture : ::testing::Test, test::LinkHarness {
 
   void SetUp() override {
-    program.messages.setSink(&sink);
-    program.link.portOpen = program.link.unitIdentified = true;
+    connected();
   }
   void answerL(const ByteList& bytes, std::int64_t after = 40) {
     port.onWrite = [this, bytes, after](std::uint8_t b) {

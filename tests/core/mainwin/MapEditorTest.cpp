@@ -5,8 +5,7 @@
 #include "core/app/Program.h"
 #include "core/link/SerialLink.h"
 #include "core/mainwin/MainWindowLogic.h"
-#include "support/Fakes.h"
-#include "support/ScriptedPort.h"
+#include "support/LinkHarness.h"
 
 namespace qx {
 namespace {
@@ -14,17 +13,10 @@ namespace {
 using ByteList = std::vector<std::uint8_t>;
 using Messages = std::vector<std::string>;
 
-struct EditorFixture : ::testing::Test {
-  test::ManualClock clock;
-  Program program{clock, "/tmp"};
-  test::RecordingSink sink;
-  test::ScriptedRequesters requesters;
-  test::ScriptedPort port{clock};
-  SerialLink link{program, port};
+struct EditorFixture : ::testing::Test, test::LinkHarness {
 
   void SetUp() override {
-    program.messages.setSink(&sink);
-    program.link.portOpen = program.link.unitIdentified = true;
+    connected();
   }
   void edit(EditingMode m) {
     startEditing(program, m);
