@@ -118,8 +118,12 @@ Drawing drawCurve(Program& p, EditorId curve) {
   PointLabels& labels = air ? e.airLabels : engine ? e.engineLabels : e.ignitionLabels;
   const bool pos = air ? b.airPos : engine ? b.enginePos : b.ignitionPos;
 
-  const CurveView c{values, correction ? 0.45 : 1.5, (kCurveDrawingWidth - 55) / 16, correction,
-                    p.editingMode == mode ? &index : nullptr, labels};
+  const CurveView c{values,
+                    correction ? 0.45 : 1.5,
+                    (kCurveDrawingWidth - 55) / 16,
+                    correction,
+                    p.editingMode == mode ? &index : nullptr,
+                    labels};
   axes(d, c);
   curveLine(d, c);
   if (pos) positionLine(d, c, p.vital, air ? p.vital.airTemp : p.vital.engineTemp);

@@ -16,11 +16,11 @@ enum class EditorId { InjectionMap, AirTemp, EngineTemp, Ignition };
 
 namespace drawingColours {
 inline constexpr Rgb kText{0, 0, 0};
-inline constexpr Rgb kGrid{0, 0, 255};         // map grid and curves
-inline constexpr Rgb kOverTime{255, 102, 0};   // injection longer than the available time
-inline constexpr Rgb kGroup{0, 150, 30};       // F3/F4 group while "Start" is ticked
-inline constexpr Rgb kLiveCell{255, 0, 0};     // map cell of the live operating point
-inline constexpr Rgb kLiveLine{127, 127, 0};   // live operating-point lines
+inline constexpr Rgb kGrid{0, 0, 255};        // map grid and curves
+inline constexpr Rgb kOverTime{255, 102, 0};  // injection longer than the available time
+inline constexpr Rgb kGroup{0, 150, 30};      // F3/F4 group while "Start" is ticked
+inline constexpr Rgb kLiveCell{255, 0, 0};    // map cell of the live operating point
+inline constexpr Rgb kLiveLine{127, 127, 0};  // live operating-point lines
 inline constexpr Rgb kLiveValue{127, 127, 127};
 inline constexpr Rgb kEditingPoint{255, 0, 0};
 }  // namespace drawingColours

@@ -2,7 +2,6 @@
 // diagonally back to the left and the injection time upwards.
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/app/Program.h"
 #include "core/mainwin/EditorDrawing.h"
@@ -158,8 +157,13 @@ Drawing drawInjectionMap(Program& p) {
 
   const bool kapp = p.editors.boxes.mapKapp;
   const int ceiling = mapCeiling(p.setup, kapp, p.settings.mapCeilingUs);
-  MapView m{p, p.setup, (kMapDrawingWidth - 160) / 16,
-            static_cast<double>(kMapDrawingHeight - 135) / ceiling, ceiling, kapp, {}};
+  MapView m{p,
+            p.setup,
+            (kMapDrawingWidth - 160) / 16,
+            static_cast<double>(kMapDrawingHeight - 135) / ceiling,
+            ceiling,
+            kapp,
+            {}};
   const auto& switchTimes = p.setup.injectorSwitchTime;
   const int longestSwitch = *std::max_element(switchTimes.begin(), switchTimes.end());
   for (int i = 1; i <= kLastSpeed; ++i)

@@ -75,9 +75,13 @@ void EditorCanvases::redraw(const RedrawSet& which) {
   repaint(redrawEditors(program_, which, drawings_));
 }
 
-void EditorCanvases::redrawAll() { redraw({true, true, true, true}); }
+void EditorCanvases::redrawAll() {
+  redraw({true, true, true, true});
+}
 
-void EditorCanvases::refresh() { redraw({}); }
+void EditorCanvases::refresh() {
+  redraw({});
+}
 
 void EditorCanvases::repaint(const RedrawSet& drawn) {
   if (drawn.injectionMap) form_.mapCanvas->update();

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "core/app/Program.h"
+#include "core/mainwin/DrawingQueries.h"
 #include "core/mainwin/EditorDrawing.h"
 #include "support/Fakes.h"
-#include "core/mainwin/DrawingQueries.h"
 
 namespace qx {
 namespace {

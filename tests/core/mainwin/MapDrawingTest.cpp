@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "core/app/Program.h"
+#include "core/mainwin/DrawingQueries.h"
 #include "core/mainwin/EditorDrawing.h"
 #include "support/Fakes.h"
-#include "core/mainwin/DrawingQueries.h"
 
 namespace qx {
 namespace {
@@ -22,7 +22,9 @@ struct MapDrawingFixture : ::testing::Test {
   Program program{clock, "/tmp"};
 
   void fill(int value) { program.setup.injectionMap.fill(static_cast<std::uint16_t>(value)); }
-  void set(int r, int t, int value) { program.setup.mapCell(r, t) = static_cast<std::uint16_t>(value); }
+  void set(int r, int t, int value) {
+    program.setup.mapCell(r, t) = static_cast<std::uint16_t>(value);
+  }
   Drawing draw() { return drawEditor(program, EditorId::InjectionMap); }
 };
 
