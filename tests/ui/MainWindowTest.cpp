@@ -174,6 +174,9 @@ TEST_F(MainWindowFixture, LiveValuesAppearWithTheirColours) {
 TEST_F(MainWindowFixture, PointLabelsOfInactiveEditorsAreCleared) {
   program().editors.mapLabels = {"5000", "50", "1234"};
   program().editors.airLabels = {"20", "100", ""};
+  // The air editor's drawing fills its labels anew: 20 °C is index 4, 100 % is 15 + 85.
+  program().editors.airIndex = 4;
+  program().setup.airTempCorrection[4] = 15;
   key(Qt::Key_F6);
   app->refreshWindows();
   EXPECT_TRUE(f->mapSpeedValue->text().isEmpty());

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/app/MapRedraw.h"
+#include "core/util/Rgb.h"
 
 namespace qx {
 
@@ -33,6 +34,9 @@ struct EditorState {
   PointLabels mapLabels, airLabels, engineLabels, ignitionLabels;
   // The map changed outside the editor (learned map): its drawing needs redrawing.
   bool mapChanged = false;
+  // The background of the editors' drawing areas, decided once at start from the system
+  // colours.
+  Rgb drawingBackground{240, 240, 240};
 };
 
 }  // namespace qx

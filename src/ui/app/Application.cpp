@@ -13,6 +13,7 @@
 #include "core/link/Connection.h"
 #include "core/link/LiveData.h"
 #include "core/link/SetupTransfer.h"
+#include "core/mainwin/MainWindowLogic.h"
 #include "forms/FormWindow.h"
 #include "forms/startlogo.h"
 #include "platform/QtRequesters.h"
@@ -20,6 +21,7 @@
 #include "platform/QtText.h"
 #include "ui/app/WindowCatalog.h"
 #include "ui/app/WindowController.h"
+#include "ui/mainwin/EditorPainter.h"
 #include "ui/mainwin/MainWindowController.h"
 
 namespace qx {
@@ -171,6 +173,9 @@ void Application::initialFills() {
   for (const std::string& port : options_.extraPorts) addAndSelectPort(program_, port);
   // "COM" ticked at start: the first tick opens the port.
   if (options_.connect) program_.com.checked = true;
+  editorCanvases_ = std::make_unique<EditorCanvases>(program_, mainWindow().form());
+  redrawAllEditors();
+  clearPointLabels(program_);
   refreshWindows();
 }
 
@@ -214,6 +219,8 @@ void Application::showMainWindow() {
 }
 
 void Application::refreshWindows() {
+  // Drawings first, so that the labels they fill are shown in this same pass.
+  if (editorCanvases_) editorCanvases_->refresh();
   for (auto& c : controllers_)
     if (c) c->refresh();
 }
@@ -239,6 +246,16 @@ void Application::closePort() {
   link_.closePort();
   program_.link.portOpen = false;
   program_.link.unitIdentified = false;
+}
+
+EditorBoxes Application::editorBoxes() { return program_.editors.boxes; }
+
+void Application::redrawEditors(const RedrawSet& which) {
+  if (editorCanvases_) editorCanvases_->redraw(which);
+}
+
+void Application::redrawAllEditors() {
+  if (editorCanvases_) editorCanvases_->redrawAll();
 }
 
 void Application::armComTimer(int ms) { comTimer_.start(ms); }

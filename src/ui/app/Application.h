@@ -18,6 +18,7 @@
 
 namespace qx {
 
+class EditorCanvases;
 class MainWindowController;
 class Requesters;
 class StartSound;
@@ -63,10 +64,16 @@ class Application final : public TickSteps, public LoopControl {
 
   SerialLink& link() { return link_; }
 
+  // The editors' drawings: all four drawn anew (at start, after a setup came in).
+  void redrawAllEditors();
+  EditorCanvases* editorCanvases() { return editorCanvases_.get(); }
+
   // TickSteps
   void connectionStep() override;
   void liveDataCycle() override;
   void closePort() override;
+  EditorBoxes editorBoxes() override;
+  void redrawEditors(const RedrawSet& which) override;
 
   // LoopControl
   void armComTimer(int ms) override;
@@ -94,6 +101,8 @@ class Application final : public TickSteps, public LoopControl {
   QtPortProbe portProbe_;
   MainLoop loop_;
   UiContext context_;
+  // Declared before the windows, so that it outlives the drawing areas that paint from it.
+  std::unique_ptr<EditorCanvases> editorCanvases_;
   std::array<std::unique_ptr<WindowController>, kWindowCount> controllers_;
   QTimer comTimer_;
   QTimer loggerTimer_;

@@ -24,7 +24,9 @@ ByteList image(bool learning = false, bool lambdaLogging = false) {
 }
 
 ByteList reply(const ByteList& img) {
-  ByteList r{'l'};
+  ByteList r;
+  r.reserve(img.size() + 1);
+  r.push_back('l');
   r.insert(r.end(), img.begin(), img.end());
   return r;
 }
