@@ -6,6 +6,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace qx {
 
@@ -13,9 +14,15 @@ class Hauptdialog : public FormWindow {
  public:
   Hauptdialog();
 
+  // "Zündwinkel berechnet": the limiter speed and retard angle of the setup.
+  QGroupBox* ignitionFrame;
+  QLabel* retardRpmValue;
+  QLabel* retardAngleValue;
+
   QGroupBox* communicationFrame;
   QLineEdit* statusLine;
   QLabel* infoLabel;
+  QPushButton* settingsButton;
 };
 
 }  // namespace qx

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include "core/app/ProgramSettingsFile.h"
 #include "core/app/StartLogo.h"
 #include "core/link/QuitQuestion.h"
 #include "forms/FormWindow.h"
@@ -63,6 +64,9 @@ Application::Application(StartOptions options, Requesters* requesters)
   QObject::connect(&comTimer_, &QTimer::timeout, [this] { comTimerFired(); });
   loggerTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&loggerTimer_, &QTimer::timeout, [this] { loggerTimerFired(); });
+  context_.setWindowOpener([this](WindowId id) {
+    if (WindowController* c = controller(id)) c->open();
+  });
 }
 
 Application::~Application() {
@@ -151,7 +155,38 @@ void Application::checkScreenSize() {
 void Application::initialFills() {
   // Each window's own fill, in the order the parts depend on one another. Windows that do
   // not exist yet have nothing to fill.
+  loadProgramSettings(program_, requesters_);
+  applyWindowGeometry();
+  // The settings window (and every other window showing setup values) from the SetupRecord.
   refreshWindows();
+}
+
+void Application::applyWindowGeometry() {
+  for (int i = 0; i < static_cast<int>(StoredWindow::Count); ++i) {
+    const auto slot = static_cast<StoredWindow>(i);
+    const WindowGeometry& g = program_.settings.windows[static_cast<std::size_t>(i)];
+    WindowController* c = controller(storedWindowId(slot));
+    if (!c || !g.known) continue;
+    c->window().move(g.x, g.y);
+    c->window().resize(g.width, g.height);
+  }
+}
+
+void Application::takeWindowGeometry() {
+  for (int i = 0; i < static_cast<int>(StoredWindow::Count); ++i) {
+    const auto slot = static_cast<StoredWindow>(i);
+    // Windows the program does not have yet keep what the file said (or their defaults).
+    WindowController* c = controller(storedWindowId(slot));
+    if (!c) continue;
+    const FormWindow& w = c->window();
+    program_.settings.windows[static_cast<std::size_t>(i)] = {w.x(), w.y(), w.width(), w.height(),
+                                                              true};
+  }
+}
+
+void Application::saveSettings() {
+  takeWindowGeometry();
+  saveProgramSettings(program_, requesters_);
 }
 
 void Application::showStartLogo() {
@@ -186,7 +221,8 @@ void Application::showStartLogo() {
 
 void Application::showMainWindow() {
   FormWindow& main = mainWindow().window();
-  main.resize(main.innerWidth(), main.innerHeight());
+  if (!program_.settings.windows[static_cast<int>(StoredWindow::Main)].known)
+    main.resize(main.innerWidth(), main.innerHeight());
   main.show();
   main.activateWindow();
   main.raise();

@@ -56,6 +56,7 @@ class Application final : public TickSteps, public LoopControl {
 
   // TickSteps
   void connectionStep() override;
+  void saveSettings() override;
 
   // LoopControl
   void armComTimer(int ms) override;
@@ -69,6 +70,9 @@ class Application final : public TickSteps, public LoopControl {
   void setTitles();
   void checkScreenSize();
   void initialFills();
+  // Window geometry between the program settings and the windows that exist.
+  void applyWindowGeometry();
+  void takeWindowGeometry();
   void showStartLogo();
   void showMainWindow();
 

@@ -1,8 +1,11 @@
 #include "ui/mainwin/MainWindowController.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "core/app/Program.h"
+#include "core/util/Numbers.h"
 #include "forms/Hauptdialog.h"
 #include "platform/QtText.h"
 #include "ui/app/UiContext.h"
@@ -15,6 +18,9 @@ MainWindowController::MainWindowController(UiContext& context)
   form_->onClose = [this] {
     context_.handle([this] { context_.program.quitRequested = QuitRequest::Asked; });
   };
+  QObject::connect(form_->settingsButton, &QPushButton::clicked, [this] {
+    context_.handle([this] { context_.openWindow(WindowId::Settings); });
+  });
   context_.program.messages.setSink(this);
 }
 
@@ -32,6 +38,13 @@ void MainWindowController::onShortcut(int menuNumber) {
     default:
       break;
   }
+}
+
+void MainWindowController::refresh() {
+  // The ignition panel shows the setup's limiter speed and retard angle.
+  const SetupRecord& setup = context_.program.setup;
+  form_->retardRpmValue->setText(toQ(intText(setup.retardRpm * 100)));
+  form_->retardAngleValue->setText(toQ(intText(setup.retardAngle)));
 }
 
 void MainWindowController::showStatus(const std::string& text) {

@@ -19,6 +19,7 @@ class MainWindowController final : public WindowController, public StatusSink {
   FormWindow& window() override;
   Hauptdialog& form() { return *form_; }
   void onShortcut(int menuNumber) override;
+  void refresh() override;
   void showStatus(const std::string& text) override;
 
  private:
