@@ -189,13 +189,6 @@ TEST_F(SettingsWindowFixture, MaximisingGivesTheNormalStateAtTheContentSize) {
   EXPECT_EQ(form().pos(), QPoint(200, 150));
 }
 
-TEST_F(SettingsWindowFixture, MeasuredVoltagesWithTwoDecimals) {
-  settings().showMeasuredVoltages({1.234, 0.5, 2.0});
-  EXPECT_EQ(form().measured[0]->text(), QStringLiteral("1.23"));
-  EXPECT_EQ(form().measured[1]->text(), QStringLiteral("0.50"));
-  EXPECT_EQ(form().measured[2]->text(), QStringLiteral("2.00"));
-}
-
 TEST_F(SettingsWindowFixture, StartWithoutSettingsFileSaysSoAndTheEndWritesIt) {
   ASSERT_FALSE(requesters.shown.empty());
   EXPECT_EQ(requesters.shown.back().title, "Quarnelix");
