@@ -267,7 +267,7 @@ void Einstellungendialog::sensorFrame() {
             F::ThrottlePoint1Percent, F::ThrottlePoint2Volt, F::ThrottlePoint2Percent,
             QStringLiteral("%"), 2);
   placeLabel(a, QStringLiteral("Dämpfung:"), 665, 335);
-  addField(F::SensorDamping, 672, 356, 35);
+  addField(F::SensorDamping, 672, 356, 35, {}, false);
 }
 
 void Einstellungendialog::inputFrame() {
