@@ -49,7 +49,7 @@ void FormWindow::changeEvent(QEvent* event) {
   QTimer::singleShot(0, this, [this] {
     setWindowState(windowState() & ~Qt::WindowMaximized);
     resize(innerWidth_, innerHeight_);
-    centerOnScreen();
+    if (centreAfterMaximise) centerOnScreen();
     show();
   });
 }

@@ -24,6 +24,8 @@ class FormWindow : public QWidget {
   std::function<void()> onClose;
   // Called after the window was hidden by its close button (to clear a shown flag).
   std::function<void()> onHidden;
+  // Whether the window is centred on the screen when maximising puts it back to normal.
+  bool centreAfterMaximise = true;
 
   void centerOnScreen();
 

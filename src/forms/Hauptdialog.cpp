@@ -44,6 +44,9 @@ Hauptdialog::Hauptdialog() : FormWindow(830, 780, true) {
 
   infoLabel = placeLabel(a, QStringLiteral("Quarnelix 1.E"), 340, 755, 125, 20);
   infoLabel->setAlignment(Qt::AlignCenter);
+
+  settingsButton = placeButton(a, QStringLiteral("Einstellungen"), 10, 750, 100, 25,
+                               QStringLiteral("Öffnet das Fenster 'Einstellungen'"));
 }
 
 void Hauptdialog::buildCalculated() {

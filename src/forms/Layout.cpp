@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace qx {
 
@@ -46,6 +47,14 @@ QCheckBox* placeCheck(QWidget* area, const QString& text, int x, int y, const QS
   box->setGeometry(x, y, box->sizeHint().width(), 15);
   if (!tooltip.isEmpty()) box->setToolTip(tooltip);
   return box;
+}
+
+QRadioButton* placeOption(QWidget* area, const QString& text, int x, int y,
+                          const QString& tooltip) {
+  auto* option = new QRadioButton(text, area);
+  option->setGeometry(x, y, option->sizeHint().width(), 18);
+  if (!tooltip.isEmpty()) option->setToolTip(tooltip);
+  return option;
 }
 
 QLineEdit* placeField(QWidget* area, int x, int y, int w, int h, const QString& tooltip) {

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace qx {
@@ -24,6 +25,9 @@ QPushButton* placeButton(QWidget* area, const QString& text, int x, int y, int w
                          int h = 25, const QString& tooltip = {});
 QCheckBox* placeCheck(QWidget* area, const QString& text, int x, int y,
                       const QString& tooltip = {});
+// An option button; options of one group are joined by the caller.
+QRadioButton* placeOption(QWidget* area, const QString& text, int x, int y,
+                          const QString& tooltip = {});
 QLineEdit* placeField(QWidget* area, int x, int y, int w, int h = 20, const QString& tooltip = {});
 QComboBox* placeCombo(QWidget* area, int x, int y, int w, int h, const QString& tooltip = {});
 QProgressBar* placeProgress(QWidget* area, int x, int y, int w, int h);

@@ -220,7 +220,13 @@ std::string shownText(const SetupRecord& record, SetupField field) {
 }
 
 void takeTypedText(SetupRecord& record, SetupField field, std::string_view typed) {
-  setStoredValue(record, field, typedToStored(fieldInfo(field), typed));
+  const FieldInfo& f = fieldInfo(field);
+  // A text that still shows the stored value keeps it. Every field of a window is taken
+  // over again on each Return; without this the single-precision reading would lower
+  // about half of the lambda targets by 1 mV on every pass ("0.020" reads as 19.99...).
+  const int current = readMember(record, f);
+  if (current >= f.min && current <= f.max && typed == shownText(record, field)) return;
+  setStoredValue(record, field, typedToStored(f, typed));
 }
 
 void orderPair(SetupRecord& record, SetupField low, SetupField high) {

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include "core/app/ProgramSettingsFile.h"
 #include "core/app/StartLogo.h"
 #include "core/link/Connection.h"
 #include "core/link/LiveData.h"
@@ -68,6 +69,9 @@ Application::Application(StartOptions options, Requesters* requesters)
   QObject::connect(&comTimer_, &QTimer::timeout, [this] { comTimerFired(); });
   loggerTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&loggerTimer_, &QTimer::timeout, [this] { loggerTimerFired(); });
+  context_.setWindowOpener([this](WindowId id) {
+    if (WindowController* c = controller(id)) c->open();
+  });
 }
 
 Application::~Application() {
@@ -170,13 +174,52 @@ void Application::initialFills() {
   // Each window's own fill, in the order the parts depend on one another. Windows that do
   // not exist yet have nothing to fill.
   refreshPortList(program_, portProbe_);
+  // The settings also give the SetupRecord its start values, select the stored port and may
+  // tick "COM" as the user would.
+  loadProgramSettings(program_, requesters_);
+  applyWindowGeometry();
+  const PortChoice choice = portChoiceAtStart(program_.settings, program_.com.ports);
+  if (choice.entry) program_.com.selected = static_cast<int>(*choice.entry);
+  if (choice.tickCom) program_.com.checked = true;
+  // The command line comes last: a port given there is selected, --connect ticks "COM".
   for (const std::string& port : options_.extraPorts) addAndSelectPort(program_, port);
-  // "COM" ticked at start: the first tick opens the port.
   if (options_.connect) program_.com.checked = true;
+  // The settings window (and every other window showing setup values) fills from the
+  // SetupRecord on the refresh below; then the four editors are drawn.
   editorCanvases_ = std::make_unique<EditorCanvases>(program_, mainWindow().form());
   redrawAllEditors();
   clearPointLabels(program_);
   refreshWindows();
+}
+
+void Application::applyWindowGeometry() {
+  for (int i = 0; i < static_cast<int>(StoredWindow::Count); ++i) {
+    const auto slot = static_cast<StoredWindow>(i);
+    const WindowGeometry& g = program_.settings.windows[static_cast<std::size_t>(i)];
+    WindowController* c = controller(storedWindowId(slot));
+    if (!c || !g.known) continue;
+    c->window().move(g.x, g.y);
+    c->window().resize(g.width, g.height);
+  }
+}
+
+void Application::takeWindowGeometry() {
+  for (int i = 0; i < static_cast<int>(StoredWindow::Count); ++i) {
+    const auto slot = static_cast<StoredWindow>(i);
+    // Windows the program does not have yet keep what the file said (or their defaults).
+    WindowController* c = controller(storedWindowId(slot));
+    if (!c) continue;
+    const FormWindow& w = c->window();
+    program_.settings.windows[static_cast<std::size_t>(i)] = {w.x(), w.y(), w.width(), w.height(),
+                                                              true};
+  }
+}
+
+void Application::saveSettings() {
+  takeWindowGeometry();
+  // The port list's selected entry, empty when none is selected.
+  program_.settings.comPort = program_.com.selectedName();
+  saveProgramSettings(program_, requesters_);
 }
 
 void Application::showStartLogo() {
@@ -211,7 +254,8 @@ void Application::showStartLogo() {
 
 void Application::showMainWindow() {
   FormWindow& main = mainWindow().window();
-  main.resize(main.innerWidth(), main.innerHeight());
+  if (!program_.settings.windows[static_cast<int>(StoredWindow::Main)].known)
+    main.resize(main.innerWidth(), main.innerHeight());
   main.show();
   main.activateWindow();
   main.raise();

@@ -74,6 +74,7 @@ class Application final : public TickSteps, public LoopControl {
   void closePort() override;
   EditorBoxes editorBoxes() override;
   void redrawEditors(const RedrawSet& which) override;
+  void saveSettings() override;
 
   // LoopControl
   void armComTimer(int ms) override;
@@ -88,6 +89,9 @@ class Application final : public TickSteps, public LoopControl {
   void setTitles();
   void checkScreenSize();
   void initialFills();
+  // Window geometry between the program settings and the windows that exist.
+  void applyWindowGeometry();
+  void takeWindowGeometry();
   void showStartLogo();
   void showMainWindow();
 

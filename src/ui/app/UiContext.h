@@ -6,6 +6,7 @@
 #include <source_location>
 
 #include "core/app/MapRedraw.h"
+#include "core/app/Windows.h"
 
 namespace qx {
 
@@ -29,6 +30,12 @@ class UiContext {
     handle(EventInfo{}, handler, where);
   }
 
+  // Opens another window (the main window's buttons); set by the application.
+  void openWindow(WindowId id) {
+    if (openWindow_) openWindow_(id);
+  }
+  void setWindowOpener(std::function<void(WindowId)> opener) { openWindow_ = std::move(opener); }
+
   Program& program;
   MainLoop& loop;
   Requesters& requesters;
@@ -37,6 +44,7 @@ class UiContext {
 
  private:
   std::function<void()> refreshAll_;
+  std::function<void(WindowId)> openWindow_;
 };
 
 }  // namespace qx

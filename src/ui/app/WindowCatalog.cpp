@@ -2,6 +2,7 @@
 
 #include "ui/app/WindowController.h"
 #include "ui/mainwin/MainWindowController.h"
+#include "ui/setup/SettingsWindowController.h"
 
 namespace qx {
 
@@ -9,6 +10,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
   switch (id) {
     case WindowId::Main:
       return std::make_unique<MainWindowController>(context);
+    case WindowId::Settings:
+      return std::make_unique<SettingsWindowController>(context);
     default:
       return nullptr;
   }

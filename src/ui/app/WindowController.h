@@ -14,6 +14,9 @@ class WindowController {
   virtual void onShortcut(int menuNumber) { (void)menuNumber; }
   // Shows the current state; called after every pass of the loop.
   virtual void refresh() {}
+  // Opens the window from the main window's buttons: shown (and filled, where the window
+  // has fields) when it was hidden, then made the active window.
+  virtual void open() {}
 };
 
 }  // namespace qx

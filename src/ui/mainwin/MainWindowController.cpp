@@ -18,6 +18,7 @@
 #include "core/mainwin/MapEditor.h"
 #include "core/setup/SetupFile.h"
 #include "core/setup/SetupFileActions.h"
+#include "core/util/Numbers.h"
 #include "core/util/Text.h"
 #include "forms/Canvas.h"
 #include "forms/Hauptdialog.h"
@@ -96,6 +97,7 @@ void MainWindowController::wireTransferButtons() {
     QObject::connect(button, &QPushButton::clicked,
                      [this, action = std::move(action)] { context_.handle(action); });
   };
+  onClick(f.settingsButton, [this] { context_.openWindow(WindowId::Settings); });
   onClick(f.toPcButton, [this, &p] {
     readSetupFromUnit(p, context_.link, context_.requesters);
     clearPointLabels(p);
@@ -264,6 +266,9 @@ void MainWindowController::refresh() {
     shownDescription_ = p.setupDescription;
   }
   f.fileNameValue->setText(toQ(p.setupFile.loadedName));
+  // The ignition panel shows the setup's limiter speed and retard angle.
+  f.retardRpmValue->setText(toQ(intText(p.setup.retardRpm * 100)));
+  f.retardAngleValue->setText(toQ(intText(p.setup.retardAngle)));
 }
 
 void MainWindowController::showVitalTexts() {

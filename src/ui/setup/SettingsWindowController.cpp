@@ -1,0 +1,121 @@
+#include "ui/setup/SettingsWindowController.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "core/app/Program.h"
+#include "core/setup/SettingsForm.h"
+#include "core/util/Numbers.h"
+#include "forms/Einstellungendialog.h"
+#include "platform/QtText.h"
+#include "ui/app/UiContext.h"
+
+namespace qx {
+
+namespace {
+// Calls back when one of the watched fields loses the input focus.
+class FocusWatcher final : public QObject {
+ public:
+  explicit FocusWatcher(std::function<void()> onFocusLost) : onFocusLost_(std::move(onFocusLost)) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) onFocusLost_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> onFocusLost_;
+};
+}  // namespace
+
+SettingsWindowController::SettingsWindowController(UiContext& context)
+    : context_(context), form_(std::make_unique<Einstellungendialog>()) {
+  // Maximising gives the normal state at the content size, in place.
+  form_->centreAfterMaximise = false;
+  // Closing only hides the window; "Einstellungen" shows it again.
+  form_->onClose = [this] {
+    context_.handle([this] {
+      context_.program.windowShown(WindowId::Settings) = false;
+      form_->hide();
+    });
+  };
+  connectControls();
+}
+
+SettingsWindowController::~SettingsWindowController() {
+  // The fields are destroyed with the form; nothing may call back into this controller then.
+  for (SetupField f : settingsTextFields()) form_->field(f)->removeEventFilter(focusWatcher_.get());
+}
+
+FormWindow& SettingsWindowController::window() { return *form_; }
+
+void SettingsWindowController::connectControls() {
+  focusWatcher_ = std::make_unique<FocusWatcher>([this] {
+    context_.handle([this] { takeOverFields(); });
+  });
+  for (SetupField f : settingsTextFields()) form_->field(f)->installEventFilter(focusWatcher_.get());
+
+  for (SetupField f : settingsChoiceFields()) {
+    if (QButtonGroup* group = form_->group(f)) {
+      // An option takes effect at once, without Return.
+      QObject::connect(group, &QButtonGroup::idClicked, [this, f](int index) {
+        context_.handle([this, f, index] { setStoredValue(context_.program.setup, f, index); });
+      });
+    } else if (QCheckBox* box = form_->check(f)) {
+      QObject::connect(box, &QCheckBox::clicked, [this, f](bool checked) {
+        context_.handle([this, f, checked] { setStoredValue(context_.program.setup, f, checked); });
+      });
+    }
+  }
+}
+
+void SettingsWindowController::onShortcut(int menuNumber) {
+  if (menuNumber == 1 || menuNumber == 2) takeOverFields();
+}
+
+void SettingsWindowController::takeOverFields() {
+  SetupRecord& setup = context_.program.setup;
+  takeOverSettingsFields(setup, [this](SetupField f) { return fromQ(form_->field(f)->text()); });
+  fill();
+}
+
+void SettingsWindowController::fill() {
+  const SetupRecord& setup = context_.program.setup;
+  for (const FieldInfo& info : setupFields())
+    if (QLineEdit* edit = form_->field(info.id)) edit->setText(toQ(shownText(setup, info.id)));
+  for (SetupField f : settingsChoiceFields()) {
+    const int value = storedValue(setup, f);
+    if (QButtonGroup* group = form_->group(f)) {
+      // A stored index without an option (a setup from elsewhere) leaves the group as it is.
+      if (QAbstractButton* option = group->button(value)) option->setChecked(true);
+    } else if (QCheckBox* box = form_->check(f)) {
+      box->setChecked(value != 0);
+    }
+  }
+  filledRevision_ = context_.program.setupRevision;
+}
+
+void SettingsWindowController::refresh() {
+  if (filledRevision_ != context_.program.setupRevision) fill();
+  // The sensor voltages of the last "A" reply, while the window is shown.
+  const SensorVoltages& measured = context_.program.sensorVoltages;
+  for (std::size_t i = 0; i < measured.texts.size(); ++i)
+    form_->measured[i]->setText(toQ(measured.texts[i]));
+}
+
+void SettingsWindowController::open() {
+  bool& shown = context_.program.windowShown(WindowId::Settings);
+  if (!shown) {
+    fill();
+    form_->show();
+    shown = true;
+  }
+  form_->raise();
+  form_->activateWindow();
+}
+
+
+}  // namespace qx
