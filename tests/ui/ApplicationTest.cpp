@@ -10,25 +10,17 @@
 #include "forms/Hauptdialog.h"
 #include "ui/app/GuardedApplication.h"
 #include "support/Fakes.h"
-#include "support/TempDir.h"
+#include "support/AppHarness.h"
 #include "ui/mainwin/MainWindowController.h"
 
 namespace qx {
 namespace {
 
-struct ApplicationFixture : ::testing::Test {
-  test::TempDir dir;
-  test::ScriptedRequesters requesters;
-  std::unique_ptr<Application> app;
+struct ApplicationFixture : ::testing::Test, test::AppHarness {
 
   void SetUp() override {
-    StartOptions options;
-    options.programDirectory = dir.path();
-    options.startLogo = false;
-    app = std::make_unique<Application>(options, &requesters);
-    ASSERT_TRUE(app->start());
+    ASSERT_TRUE(launch());
   }
-  Hauptdialog& mainForm() { return app->mainWindow().form(); }
 };
 
 TEST_F(ApplicationFixture, StartUpShowsTheMainWindowWithItsTitleAndSize) {

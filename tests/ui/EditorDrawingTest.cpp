@@ -13,29 +13,21 @@
 #include "forms/Canvas.h"
 #include "forms/Hauptdialog.h"
 #include "support/Fakes.h"
-#include "support/TempDir.h"
+#include "support/AppHarness.h"
 #include "ui/app/Application.h"
 #include "ui/mainwin/MainWindowController.h"
 
 namespace qx {
 namespace {
 
-struct EditorDrawingFixture : ::testing::Test {
-  test::TempDir dir;
-  test::ScriptedRequesters requesters;
-  std::unique_ptr<Application> app;
+struct EditorDrawingFixture : ::testing::Test, test::AppHarness {
   Hauptdialog* f = nullptr;
 
   void SetUp() override {
-    StartOptions options;
-    options.programDirectory = dir.path();
-    options.startLogo = false;
-    app = std::make_unique<Application>(options, &requesters);
-    ASSERT_TRUE(app->start());
+    ASSERT_TRUE(launch());
     f = &app->mainWindow().form();
     f->activateWindow();
   }
-  Program& program() { return app->program(); }
   static QImage picture(Canvas* canvas) { return canvas->grab().toImage(); }
   // Whether any pixel within one pixel of (x, y) has the colour (painting may round a
   // computed position to either neighbour).

@@ -12,30 +12,22 @@
 #include "forms/Canvas.h"
 #include "forms/Hauptdialog.h"
 #include "support/Fakes.h"
-#include "support/TempDir.h"
+#include "support/AppHarness.h"
 #include "ui/app/Application.h"
 #include "ui/mainwin/MainWindowController.h"
 
 namespace qx {
 namespace {
 
-struct MainWindowFixture : ::testing::Test {
-  test::TempDir dir;
-  test::ScriptedRequesters requesters;
-  std::unique_ptr<Application> app;
+struct MainWindowFixture : ::testing::Test, test::AppHarness {
   Hauptdialog* f = nullptr;
 
   void SetUp() override {
-    StartOptions options;
-    options.programDirectory = dir.path();
-    options.startLogo = false;
-    app = std::make_unique<Application>(options, &requesters);
-    ASSERT_TRUE(app->start());
+    ASSERT_TRUE(launch());
     f = &app->mainWindow().form();
     f->activateWindow();
     requesters.shown.clear();
   }
-  Program& program() { return app->program(); }
   void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(f, k, mods); }
 };
 

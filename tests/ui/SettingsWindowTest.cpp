@@ -20,7 +20,7 @@
 #include "forms/Einstellungendialog.h"
 #include "forms/Hauptdialog.h"
 #include "support/Fakes.h"
-#include "support/TempDir.h"
+#include "support/AppHarness.h"
 #include "ui/app/Application.h"
 #include "ui/mainwin/MainWindowController.h"
 
@@ -29,20 +29,10 @@ namespace {
 
 using F = SetupField;
 
-struct SettingsWindowFixture : ::testing::Test {
-  test::TempDir dir;
-  test::ScriptedRequesters requesters;
-  std::unique_ptr<Application> app;
+struct SettingsWindowFixture : ::testing::Test, test::AppHarness {
 
   void SetUp() override { startApp(); }
-  void startApp() {
-    StartOptions options;
-    options.programDirectory = dir.path();
-    options.startLogo = false;
-    app = std::make_unique<Application>(options, &requesters);
-    ASSERT_TRUE(app->start());
-  }
-  Hauptdialog& mainForm() { return app->mainWindow().form(); }
+  void startApp() { ASSERT_TRUE(launch()); }
   SettingsWindowController& settings() {
     return static_cast<SettingsWindowController&>(*app->controller(WindowId::Settings));
   }

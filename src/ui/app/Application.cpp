@@ -86,7 +86,11 @@ MainWindowController& Application::mainWindow() {
 int Application::run() {
   if (!start()) return 0;
   loop_.begin();
-  if (!loopEnded_) QCoreApplication::exec();
+  if (!loopEnded_) {
+    inEventLoop_ = true;
+    QCoreApplication::exec();
+    inEventLoop_ = false;
+  }
   return finish();
 }
 
@@ -312,7 +316,9 @@ void Application::endLoop() {
   loopEnded_ = true;
   comTimer_.stop();
   loggerTimer_.stop();
-  QCoreApplication::exit(0);
+  // Only a running loop is told to end: exit() outside it would make every later event
+  // loop (dialogs, waits) return at once.
+  if (inEventLoop_) QCoreApplication::exit(0);
 }
 
 }  // namespace qx

@@ -113,6 +113,7 @@ class Application final : public TickSteps, public LoopControl {
   int largestWidth_ = 0;
   int largestHeight_ = 0;
   bool loopEnded_ = false;
+  bool inEventLoop_ = false;
 };
 
 }  // namespace qx
