@@ -182,6 +182,15 @@ TEST_F(SettingsWindowFixture, MaximisingGivesTheNormalStateAtTheContentSize) {
   EXPECT_EQ(form().pos(), QPoint(200, 150));
 }
 
+TEST_F(SettingsWindowFixture, MeasuredVoltagesWithTwoDecimals) {
+  // The live-data cycle keeps the sensor voltages of the last "A" reply as text.
+  program().sensorVoltages.texts = {"1.23", "0.50", "2.00"};
+  app->refreshWindows();
+  EXPECT_EQ(form().measured[0]->text(), QStringLiteral("1.23"));
+  EXPECT_EQ(form().measured[1]->text(), QStringLiteral("0.50"));
+  EXPECT_EQ(form().measured[2]->text(), QStringLiteral("2.00"));
+}
+
 TEST_F(SettingsWindowFixture, StartWithoutSettingsFileSaysSoAndTheEndWritesIt) {
   ASSERT_FALSE(requesters.shown.empty());
   EXPECT_EQ(requesters.shown.back().title, "Quarnelix");

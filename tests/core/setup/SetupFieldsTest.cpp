@@ -167,5 +167,15 @@ TEST(SetupFields, OnlyTheNamedPairsAreExchanged) {
   EXPECT_EQ(r.learnThrottleHigh, 90);
 }
 
+TEST(SetupFields, TableDescribesEveryValueOnce) {
+  // Widths add up to the image without the maps and curves (435 - 3 * 17 - 306).
+  int bytes = 0;
+  for (const FieldInfo& f : setupFields()) bytes += fieldWidth(f);
+  EXPECT_EQ(bytes, 78);
+  EXPECT_EQ(fieldInfo(F::InjectorBalance3).offset, 34);
+  EXPECT_EQ(fieldInfo(F::LearnIncrement).offset, 418);
+  EXPECT_EQ(fieldWidth(fieldInfo(F::LambdaTarget)), 2);
+}
+
 }  // namespace
 }  // namespace qx

@@ -52,12 +52,15 @@ TEST_F(SetupFileFixture, SaveUsesTheRequesterAndAppendsTheExtension) {
   EXPECT_EQ(status(), "Setup setup.ORK.ork gespeichert (715)");
   EXPECT_EQ(program.setupFile.fileName, "setup.ORK.ork");
   EXPECT_EQ(program.setupFile.folder, folder);
+}
 
-  // Cancelled (nothing or an empty name): nothing happens.
-  requesters.fileAnswers = {std::nullopt, std::string()};
+TEST_F(SetupFileFixture, CancelledSaveDoesNothing) {
+  requesters.fileAnswers.push_back(std::nullopt);
   saveSetupFile(program, requesters, {});
+  requesters.fileAnswers.push_back(std::string());
   saveSetupFile(program, requesters, {});
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  EXPECT_EQ(status(), "");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);
 }
 
 TEST_F(SetupFileFixture, OverwriteQuestionOnlyForFilesWithContent) {

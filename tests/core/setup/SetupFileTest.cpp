@@ -95,6 +95,22 @@ TEST(SetupFileComment, LineBreaksBecomeBlanksAndPairsAreNeverSplit) {
             (Bytes{0x3D, 0xD8, 0x00, 0xDE, 0x0D, 0x00, 0x0A, 0x00}));
 }
 
+TEST(SetupFileRead, HeaderAndBlockOfANominalFile) {
+  SetupRecord r = zeroRecord();
+  r.mapCell(16, 8) = 0xABCD;
+  r.emergencyEnrichment = 9;
+  const SetupFileContents c =
+      parseSetupFile(encodeSetupFile(r, "x", {"ORK-3Z      ", "1.0", "1.4", "1.1", 7}, kSaved));
+  EXPECT_TRUE(c.nominal());
+  EXPECT_EQ(c.header.dateLine, "ORK-Setup 2018.05.07 14:03");
+  EXPECT_EQ(c.header.device, "ORK-3Z      ");
+  EXPECT_EQ(c.header.hardware, "1.0");
+  EXPECT_EQ(c.header.bootLoader, "1.1");
+  EXPECT_EQ(c.header.restartCount, "7       ");
+  EXPECT_EQ(c.block[374], 0xCD);
+  EXPECT_EQ(c.block[428], 9);
+}
+
 TEST(SetupFileRead, ShortFileReadsZerosAndShiftedHeaderIsNoticed) {
   Bytes file = encodeSetupFile(SetupRecord{}, "x", {}, kSaved);
   for (std::size_t i = 286; i < 715; ++i) file[i] = 0xEE;

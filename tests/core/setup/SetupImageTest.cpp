@@ -9,9 +9,27 @@
 namespace qx {
 namespace {
 
+TEST(SetupRecord, StartValues) {
+  const SetupRecord r;
+  EXPECT_EQ(r.learnMinEngineTemp, 70);
+  EXPECT_EQ(r.learnRpmHigh, 160);
+  EXPECT_EQ(r.lambdaTarget, 750);
+  EXPECT_EQ(r.learnIncrement, 100);
+  EXPECT_EQ(r.dynamicFactor2UpToRpm, 50);
+  EXPECT_EQ(r.coilChargeTime, 1);
+  EXPECT_EQ(r.triggerWheelTeeth, 8);
+  EXPECT_EQ(r.triggerGapCount, 2);
+  EXPECT_EQ(r.retardRpm, 10);
+  EXPECT_EQ(r.quickStartRpm, 10);
+  EXPECT_EQ(r.sensorAngle, 10);
+  EXPECT_EQ(r.tachoPulsesPerRev, 1);
+  EXPECT_EQ(r.sensorDamping, 10);
+  EXPECT_EQ(r.emergencyEngineTemp, 0);
+  EXPECT_EQ(r.mapCell(16, 8), 0);
+}
+
 TEST(SetupImage, EveryKindOfFieldLandsAtItsOffsetLittleEndian) {
-  SetupRecord r;
-  ASSERT_TRUE(decodeSetupImage(Bytes(435, 0), r));  // every value 0, unlike the start values
+  SetupRecord r{};
   r.cylinderOffset12 = 0x11;
   r.coilChargeTime = 0x22;
   r.startInjectionTime = 0x1234;
@@ -33,6 +51,14 @@ TEST(SetupImage, EveryKindOfFieldLandsAtItsOffsetLittleEndian) {
   r.injectorSwitchTime = {0x0101, 0x0202, 0x0303};
   r.ignitionCutRpm = 0x66;
   r.emergencyEnrichment = 0x77;
+  // Everything else zero, including the start values.
+  r.learnMinEngineTemp = r.learnRpmLow = r.learnRpmHigh = 0;
+  r.learnThrottleLow = r.learnThrottleHigh = 0;
+  r.learnRate = 0;
+  r.dynamicFactor1 = r.dynamicFactor2 = 0;
+  r.dynamicFactor1UpToRpm = r.dynamicFactor2UpToRpm = 0;
+  r.sensorAngle = r.triggerWheelTeeth = r.triggerGapCount = 0;
+  r.retardRpm = r.limiterHysteresis = r.quickStartRpm = r.tachoPulsesPerRev = 0;
 
   Bytes expected(435, 0);
   expected[0] = 0x11;

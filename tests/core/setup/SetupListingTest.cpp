@@ -68,12 +68,18 @@ TEST(SetupListing, DiffListsOnlyWhatDiffers) {
             "Zündung 3000 Umin:" + std::string(32, ' ') + "0 °KW" + std::string(17, ' ') + "22 °KW\n");
 }
 
-TEST(SetupListing, AFileOfTheRightSizeWithAShiftedHeaderIsRefused) {
-  // 715 bytes, but the header ends one byte late: the block would be read shifted.
+TEST(SetupListing, BadFilesAreRefusedWithAReason) {
   Bytes file = fileOf(SetupRecord{});
+  file.pop_back();
+  auto r = readSetupForListing(file);
+  ASSERT_TRUE(std::holds_alternative<std::string>(r));
+  EXPECT_EQ(std::get<std::string>(r), "Die Datei hat 714 Bytes; eine Setup-Datei hat 715 Bytes.");
+
+  // 715 bytes, but the header ends one byte late: the block would be read shifted.
+  file = fileOf(SetupRecord{});
   file.insert(file.begin() + 262, 'Z');
   file.pop_back();
-  const auto r = readSetupForListing(file);
+  r = readSetupForListing(file);
   ASSERT_TRUE(std::holds_alternative<std::string>(r));
   EXPECT_EQ(std::get<std::string>(r),
             "Die Kopfzeilen der Datei enden bei Byte 287 statt bei 286; die Datei ist keine "
