@@ -3,18 +3,34 @@
 # the default COM timer (virtual display, no windows besides the main window).
 #   bench/live_rate.sh BUILD_DIR [seconds]
 set -euo pipefail
+if [[ "${1:-}" == "--inside" ]]; then
+  # On the virtual display: start the program, answer the first-start message box, wait.
+  build=$2 work=$3 seconds=$4
+  cd "$work"
+  "$build/src/quarnelix" --port "$work/ork" --connect >/dev/null 2>&1 &
+  prog=$!
+  for _ in $(seq 6); do
+    sleep 0.5
+    for id in $(xdotool search --onlyvisible --name '^Quarnelix$' 2>/dev/null); do
+      xdotool windowfocus --sync "$id" 2>/dev/null && xdotool key Return
+    done
+  done
+  sleep $((seconds + 1))
+  kill $prog
+  exit 0
+fi
+
 build=$(cd "${1:?build folder}" && pwd)
 seconds=${2:-10}
 work=$(mktemp -d)
-trap 'kill $sim $prog 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill $sim 2>/dev/null || true; rm -rf "$work"' EXIT
 "$build/sim/ork-sim" --link "$work/ork" --trace "$work/trace.txt" --scenario drive >/dev/null &
 sim=$!
 for _ in $(seq 50); do [[ -e "$work/ork" ]] && break; sleep 0.1; done
-# A virtual screen large enough for the main window (no size warning to answer).
-(cd "$work" && XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  "$build/src/quarnelix" --port "$work/ork" --connect >/dev/null 2>&1) &
-prog=$!
-sleep $((seconds + 3))
-# Skip the first 3 s (start logo, identification), count D over the rest.
-awk -v s="$seconds" '$2 == "D" && $1 >= 3000 && $1 < 3000 + s * 1000 { n++ }
-  END { printf "D commands per second: %.2f (over %d s)\n", n / s, s }' "$work/trace.txt"
+XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+  bash "${BASH_SOURCE[0]}" --inside "$build" "$work" "$seconds"
+# Count D over the last `seconds` seconds before the program ended.
+awk -v s="$seconds" '$2 == "D" { t[n++] = $1 }
+  END { if (n == 0) { print "D commands per second: 0 (none received)"; exit }
+        last = t[n - 1]; c = 0; for (i = 0; i < n; i++) if (t[i] > last - s * 1000) c++;
+        printf "D commands per second: %.2f (over %d s)\n", c / s, s }' "$work/trace.txt"
