@@ -9,37 +9,16 @@
 #include "core/util/Bytes.h"
 #include "support/Fakes.h"
 #include "support/PosixPort.h"
-#include "support/SimProcess.h"
+#include "support/SimLinkHarness.h"
 #include "support/TempDir.h"
 
 namespace qx {
 namespace {
 
-struct SimFixture : ::testing::Test {
-  test::TempDir dir;
-  test::SimProcess sim{ORK_SIM_PATH, dir.path(), {"--scenario", "drive", "--seed", "7"}};
-  SystemClock clock;
-  Program program{clock, dir.path()};
-  test::RecordingSink sink;
-  test::ScriptedRequesters requesters;
-  test::PosixPort port;
-  SerialLink link{program, port};
-
-  void SetUp() override {
-    program.messages.setSink(&sink);
-    program.com.ports = {sim.link()};
-    program.com.selected = 0;
-    program.com.checked = true;
-  }
-  void tick() { connectionStep(program, link, requesters, nullptr); }
+struct SimFixture : ::testing::Test, test::SimLinkHarness<test::PosixPort> {
+  SimFixture() : SimLinkHarness({"--scenario", "drive", "--seed", "7"}) {}
   // Ticks until the unit is identified; false after `ticks` attempts.
-  bool identifyWithin(int ticks) {
-    for (int i = 0; i < ticks && !program.link.unitIdentified; ++i) {
-      tick();
-      clock.sleepMs(20);
-    }
-    return program.link.unitIdentified;
-  }
+  bool identifyWithin(int ticks) { return SimLinkHarness::identifyWithin(ticks, 20); }
   // One "D" exchange; the 43 data bytes, or nothing on failure.
   std::optional<Bytes> vitalData() {
     if (!link.request('D', 44)) return std::nullopt;

@@ -11,35 +11,15 @@
 #include "core/mainwin/MapEditor.h"
 #include "support/Fakes.h"
 #include "support/PosixPort.h"
-#include "support/SimProcess.h"
+#include "support/SimLinkHarness.h"
 #include "support/TempDir.h"
 
 namespace qx {
 namespace {
 
-struct SetupSimFixture : ::testing::Test {
-  test::TempDir dir;
-  test::SimProcess sim{ORK_SIM_PATH, dir.path(), {"--scenario", "idle"}};
-  SystemClock clock;
-  Program program{clock, dir.path()};
-  test::RecordingSink sink;
-  test::ScriptedRequesters requesters;
-  test::PosixPort port;
-  SerialLink link{program, port};
-
-  void SetUp() override {
-    program.messages.setSink(&sink);
-    program.com.ports = {sim.link()};
-    program.com.selected = 0;
-    program.com.checked = true;
-  }
-  bool identify() {
-    for (int i = 0; i < 20 && !program.link.unitIdentified; ++i) {
-      connectionStep(program, link, requesters, nullptr);
-      clock.sleepMs(50);
-    }
-    return program.link.unitIdentified;
-  }
+struct SetupSimFixture : ::testing::Test, test::SimLinkHarness<test::PosixPort> {
+  SetupSimFixture() : SimLinkHarness({"--scenario", "idle"}) {}
+  bool identify() { return identifyWithin(20, 50); }
   // The unit's working setup as it holds it now.
   SetupRecord unitSetup() {
     SetupRecord saved = program.setup;

@@ -10,35 +10,15 @@
 #include "core/link/Connection.h"
 #include "core/link/SerialLink.h"
 #include "support/Fakes.h"
-#include "support/SimProcess.h"
+#include "support/SimLinkHarness.h"
 #include "support/TempDir.h"
 
 namespace qx {
 namespace {
 
-struct QtPortFixture : ::testing::Test {
-  test::TempDir dir;
-  test::SimProcess sim{ORK_SIM_PATH, dir.path(), {"--scenario", "idle"}};
-  SystemClock clock;
-  Program program{clock, dir.path()};
-  test::RecordingSink sink;
-  test::ScriptedRequesters requesters;
-  QtSerialPort port;
-  SerialLink link{program, port};
-
-  void SetUp() override {
-    program.messages.setSink(&sink);
-    program.com.ports = {sim.link()};
-    program.com.selected = 0;
-    program.com.checked = true;
-  }
-  bool identifyWithin(int ticks) {
-    for (int i = 0; i < ticks && !program.link.unitIdentified; ++i) {
-      connectionStep(program, link, requesters, nullptr);
-      clock.sleepMs(100);
-    }
-    return program.link.unitIdentified;
-  }
+struct QtPortFixture : ::testing::Test, test::SimLinkHarness<QtSerialPort> {
+  QtPortFixture() : SimLinkHarness({"--scenario", "idle"}) {}
+  bool identifyWithin(int ticks) { return SimLinkHarness::identifyWithin(ticks, 100); }
 };
 
 TEST_F(QtPortFixture, IdentifiesAndReadsAWholeReply) {
