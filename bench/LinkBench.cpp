@@ -10,7 +10,7 @@
 #include <chrono>
 #include <vector>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/app/Program.h"
 #include "core/display/VitalDisplay.h"
 #include "core/link/Connection.h"
@@ -32,7 +32,7 @@ void BM_LiveDataExchange(benchmark::State& state) {
   qx::Program program(clock, dir.path());
   qx::test::ScriptedRequesters requesters;
   qx::QtSerialPort port;
-  qx::SerialLink link(program, port);
+  qx::SerialLink link(program.link, program.messages, program.clock, port);
   program.com.ports = {sim.link()};
   program.com.selected = 0;
   program.com.checked = true;

@@ -4,7 +4,7 @@
 #include <span>
 
 #include "FuzzCheck.h"
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/setup/SetupFile.h"
 #include "core/setup/SetupListing.h"
 #include "core/util/Numbers.h"

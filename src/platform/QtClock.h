@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 
 namespace qx {
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "core/app/Requesters.h"
+#include "core/ports/Requesters.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 #include <memory>
 
-#include "core/link/BytePort.h"
+#include "core/ports/BytePort.h"
 #include "core/link/Connection.h"
 
 class QSerialPort;

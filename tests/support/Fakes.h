@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Clock.h"
-#include "core/app/Requesters.h"
-#include "core/app/StatusSink.h"
+#include "core/ports/Clock.h"
+#include "core/ports/Requesters.h"
+#include "core/ports/StatusSink.h"
 
 namespace qx::test {
 

@@ -20,7 +20,7 @@ struct LinkHarness {
   RecordingSink sink;
   ScriptedRequesters requesters;
   ScriptedPort port{clock};
-  SerialLink link{program, port};
+  SerialLink link{program.link, program.messages, program.clock, port};
 };
 
 }  // namespace qx::test

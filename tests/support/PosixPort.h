@@ -9,7 +9,7 @@
 #include <deque>
 #include <string>
 
-#include "core/link/BytePort.h"
+#include "core/ports/BytePort.h"
 
 namespace qx::test {
 

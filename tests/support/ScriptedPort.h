@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/link/BytePort.h"
+#include "core/ports/BytePort.h"
 #include "support/Fakes.h"
 
 namespace qx::test {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
 #include "core/link/SerialLink.h"
@@ -45,7 +45,7 @@ struct SimLinkHarness {
   RecordingSink sink;
   ScriptedRequesters requesters;
   Port port;
-  SerialLink link{program, port};
+  SerialLink link{program.link, program.messages, program.clock, port};
 };
 
 }  // namespace qx::test

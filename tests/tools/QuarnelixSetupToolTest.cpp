@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/setup/SetupFile.h"
 #include "core/util/Files.h"
 #include "support/TempDir.h"

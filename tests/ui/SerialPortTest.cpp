@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
 #include "core/link/SerialLink.h"

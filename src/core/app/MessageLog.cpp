@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/app/ProgramSettings.h"
-#include "core/app/StatusSink.h"
+#include "core/ports/StatusSink.h"
 #include "core/link/LinkFlags.h"
 #include "core/util/Files.h"
 

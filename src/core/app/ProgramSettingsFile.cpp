@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/app/Program.h"
-#include "core/app/Requesters.h"
+#include "core/ports/Requesters.h"
 #include "core/util/Files.h"
 #include "core/util/LineReader.h"
 #include "core/util/Numbers.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/app/Program.h"
 #include "core/link/SerialLink.h"
 #include "core/util/Bytes.h"

@@ -1,7 +1,7 @@
 #include "core/link/QuitQuestion.h"
 
 #include "core/app/Program.h"
-#include "core/app/Requesters.h"
+#include "core/ports/Requesters.h"
 
 namespace qx {
 

@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/app/Clock.h"
-#include "core/app/Program.h"
+#include "core/ports/Clock.h"
+#include "core/app/MessageLog.h"
+#include "core/link/LinkFlags.h"
 #include "core/link/Commands.h"
 #include "core/util/Numbers.h"
 
 namespace qx {
 
-SerialLink::SerialLink(Program& program, BytePort& port) : program_(program), port_(port) {}
+SerialLink::SerialLink(LinkFlags& flags, MessageLog& messages, Clock& clock, BytePort& port)
+    : flags_(flags), messages_(messages), clock_(clock), port_(port) {}
 
 bool SerialLink::openPort(const std::string& name) {
   if (port_.isOpen()) port_.close();
@@ -22,7 +24,7 @@ void SerialLink::closePort() {
 }
 
 bool SerialLink::allowed(char letter) const {
-  const LinkFlags& f = program_.link;
+  const LinkFlags& f = flags_;
   // The boot loader is on the other end while firmware goes over the line.
   if (f.firmwareTransferActive || !f.portOpen) return false;
   const auto spec = findCommand(letter);
@@ -78,9 +80,9 @@ void SerialLink::drainInput() {
 }
 
 void SerialLink::waitForReply(int count, char echo) {
-  LinkFlags& f = program_.link;
+  LinkFlags& f = flags_;
   f.linkErrorCode = LinkError::None;
-  Clock& clock = program_.clock;
+  Clock& clock = clock_;
   const std::int64_t deadline = clock.elapsedMs() + kReplyTimeoutMs;
   const std::string echoText = echo ? std::string(1, echo) : std::string();
   for (;;) {
@@ -91,7 +93,7 @@ void SerialLink::waitForReply(int count, char echo) {
         if (first != static_cast<std::uint8_t>(echo)) {
           f.linkErrorCode = LinkError::UnknownReply;
           f.unitIdentified = false;
-          program_.reportStatus("unbekannte Antwort (" + echoText + ")");
+          messages_.reportStatus("unbekannte Antwort (" + echoText + ")");
         }
       }
       return;
@@ -99,14 +101,14 @@ void SerialLink::waitForReply(int count, char echo) {
     const std::int64_t now = clock.elapsedMs();
     if (now > deadline) {
       f.linkErrorCode = LinkError::Timeout;
-      program_.reportStatus("Antwort dauert zu lange (" + echoText + ")");
+      messages_.reportStatus("Antwort dauert zu lange (" + echoText + ")");
       return;
     }
     port_.waitForMore(static_cast<int>(std::min<std::int64_t>(deadline + 1 - now, kReplyTimeoutMs)));
   }
 }
 
-bool SerialLink::succeeded() const { return program_.link.linkErrorCode == LinkError::None; }
+bool SerialLink::succeeded() const { return flags_.linkErrorCode == LinkError::None; }
 
 void SerialLink::sendParameter(int number, double value) {
   send('W', {Param::byte(number), Param::byte(static_cast<int>(truncateToInt(value)))});
@@ -131,6 +133,6 @@ void SerialLink::sendTestValue(int channel, double value) {
   send('V', {Param::byte(v.channel), Param::byte(v.high), Param::byte(v.low)});
 }
 
-void SerialLink::pause(int ms) { program_.clock.sleepMs(ms); }
+void SerialLink::pause(int ms) { clock_.sleepMs(ms); }
 
 }  // namespace qx

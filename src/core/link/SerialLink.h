@@ -7,11 +7,13 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/link/BytePort.h"
+#include "core/ports/BytePort.h"
 
 namespace qx {
 
-struct Program;
+class Clock;
+class MessageLog;
+struct LinkFlags;
 
 // One parameter of a command: a byte, or a 16-bit word sent low byte first.
 struct Param {
@@ -25,7 +27,12 @@ class SerialLink {
  public:
   static constexpr int kReplyTimeoutMs = 100;
 
-  SerialLink(Program& program, BytePort& port);
+  SerialLink(LinkFlags& flags, MessageLog& messages, Clock& clock, BytePort& port);
+
+  LinkFlags& flags() { return flags_; }
+  const LinkFlags& flags() const { return flags_; }
+  MessageLog& messages() { return messages_; }
+  Clock& clock() { return clock_; }
 
   bool openPort(const std::string& name);
   void closePort();
@@ -67,7 +74,9 @@ class SerialLink {
  private:
   void writeBytes(std::initializer_list<std::uint8_t> bytes);
 
-  Program& program_;
+  LinkFlags& flags_;
+  MessageLog& messages_;
+  Clock& clock_;
   BytePort& port_;
 };
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/app/Program.h"
-#include "core/app/Requesters.h"
+#include "core/ports/Requesters.h"
 #include "core/link/SerialLink.h"
 #include "core/setup/ModeWarnings.h"
 #include "core/setup/SetupImage.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/app/Program.h"
-#include "core/app/Requesters.h"
+#include "core/ports/Requesters.h"
 #include "core/util/Text.h"
 
 namespace qx {

@@ -1,7 +1,7 @@
 #include "core/mainwin/MapEditor.h"
 
 #include "core/app/Program.h"
-#include "core/app/Requesters.h"
+#include "core/ports/Requesters.h"
 #include "core/link/SerialLink.h"
 #include "core/mainwin/MainWindowLogic.h"
 #include "core/util/Numbers.h"

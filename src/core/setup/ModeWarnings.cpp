@@ -1,6 +1,6 @@
 #include "core/setup/ModeWarnings.h"
 
-#include "core/app/Requesters.h"
+#include "core/ports/Requesters.h"
 #include "core/setup/SetupRecord.h"
 
 namespace qx {

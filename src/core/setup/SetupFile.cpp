@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/setup/SetupImage.h"
 #include "core/util/LineReader.h"
 #include "core/util/Numbers.h"

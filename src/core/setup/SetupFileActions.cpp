@@ -3,9 +3,9 @@
 #include <random>
 #include <string>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/app/Program.h"
-#include "core/app/Requesters.h"
+#include "core/ports/Requesters.h"
 #include "core/setup/ModeWarnings.h"
 #include "core/setup/SetupFile.h"
 #include "core/util/Files.h"

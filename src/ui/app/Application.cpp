@@ -61,7 +61,7 @@ Application::Application(StartOptions options, Requesters* requesters)
       program_(clock_, options_.programDirectory),
       ownRequesters_(makeRequesters(requesters, this)),
       requesters_(requesters ? *requesters : *ownRequesters_),
-      link_(program_, port_),
+      link_(program_.link, program_.messages, clock_, port_),
       loop_(program_, *this, *this, requesters_),
       context_(program_, loop_, requesters_, link_, portProbe_, [this] { refreshWindows(); }) {
   comTimer_.setSingleShot(true);

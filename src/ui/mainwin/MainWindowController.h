@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/StatusSink.h"
+#include "core/ports/StatusSink.h"
 #include "ui/app/WindowController.h"
 
 class QShortcut;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/setup/SetupImage.h"
 
 namespace qx {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 #include "core/setup/SetupFile.h"
 
 namespace qx {

@@ -1,4 +1,4 @@
-#include "core/app/Clock.h"
+#include "core/ports/Clock.h"
 
 #include <chrono>
 #include <ctime>
