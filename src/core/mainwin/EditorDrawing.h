@@ -5,7 +5,7 @@
 // is ticked and marks the editing point of the active editor, whose point labels it fills.
 
 #include "core/app/MapRedraw.h"
-#include "core/mainwin/Drawing.h"
+#include "core/draw/Drawing.h"
 
 namespace qx {
 

@@ -4,13 +4,15 @@
 
 namespace qx {
 
+// A colour; `a` is its opacity (255 opaque, 0 invisible).
 struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
+  std::uint8_t r = 0, g = 0, b = 0, a = 255;
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 namespace colours {
 inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kGreen{0, 255, 0};
 inline constexpr Rgb kOrange{255, 204, 0};

@@ -1,7 +1,6 @@
 #include "ui/mainwin/EditorPainter.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 
@@ -9,6 +8,7 @@
 #include "forms/Canvas.h"
 #include "forms/Hauptdialog.h"
 #include "platform/QtText.h"
+#include "ui/app/DrawingPainter.h"
 #include "ui/app/Painting.h"
 
 namespace qx {
@@ -19,37 +19,7 @@ Rgb toRgb(const QColor& c) {
              static_cast<std::uint8_t>(c.blue())};
 }
 
-struct ItemPainter {
-  QPainter& painter;
-  const QColor background;
-
-  void operator()(const DrawLine& l) const {
-    painter.setPen(QPen(toQColor(l.colour), l.width));
-    painter.drawLine(QLineF(l.from.x, l.from.y, l.to.x, l.to.y));
-  }
-  void operator()(const DrawText& t) const {
-    const QString text = toQ(t.text);
-    const QFontMetrics metrics(painter.font());
-    const QRectF box(t.at.x, t.at.y, metrics.horizontalAdvance(text), metrics.height());
-    painter.fillRect(box, background);
-    painter.setPen(toQColor(t.colour));
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-  }
-  void operator()(const DrawCircle& c) const {
-    painter.setPen(toQColor(c.colour));
-    painter.setBrush(c.filled ? QBrush(toQColor(c.colour)) : QBrush(Qt::NoBrush));
-    painter.drawEllipse(QPointF(c.centre.x, c.centre.y), c.radius, c.radius);
-    painter.setBrush(Qt::NoBrush);
-  }
-};
 }  // namespace
-
-void paintDrawing(QPainter& painter, const Drawing& drawing) {
-  const QColor background = toQColor(drawing.background);
-  painter.fillRect(painter.window(), background);
-  const ItemPainter paint{painter, background};
-  for (const DrawItem& item : drawing.items) std::visit(paint, item);
-}
 
 Rgb systemDrawingBackground() {
   // The window colour of the system is the background of text areas (Base here); the

@@ -10,9 +10,6 @@ namespace qx {
 class Hauptdialog;
 struct Program;
 
-// Paints a drawing as it is: background, then every shape in order.
-void paintDrawing(QPainter& painter, const Drawing& drawing);
-
 // The drawing background from the system colours (window, else button face).
 Rgb systemDrawingBackground();
 

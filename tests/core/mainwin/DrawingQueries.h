@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/mainwin/Drawing.h"
+#include "core/draw/Drawing.h"
 
 namespace qx::test {
 

@@ -1,0 +1,126 @@
+#include "ui/app/DrawingPainter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include "core/draw/Drawing.h"
+#include "platform/QtText.h"
+
+namespace qx {
+
+namespace {
+QColor colourOf(const Rgb& c) { return QColor(c.r, c.g, c.b, c.a); }
+
+Qt::PenStyle penStyle(LineStyle s) {
+  switch (s) {
+    case LineStyle::Dash:
+      return Qt::DashLine;
+    case LineStyle::Dot:
+      return Qt::DotLine;
+    default:
+      return Qt::SolidLine;
+  }
+}
+
+QPen pen(const Rgb& c, double width, LineStyle style = LineStyle::Solid) {
+  QPen p(colourOf(c), width);
+  p.setStyle(penStyle(style));
+  p.setCapStyle(Qt::FlatCap);
+  return p;
+}
+
+QPointF pt(const DrawPoint& p) { return {p.x, p.y}; }
+
+struct ItemPainter {
+  QPainter& painter;
+  const QColor background;
+
+  void operator()(const DrawLine& l) const {
+    painter.setPen(pen(l.colour, l.width, l.style));
+    painter.drawLine(QLineF(pt(l.from), pt(l.to)));
+  }
+  void operator()(const DrawText& t) const {
+    const QFont saved = painter.font();
+    if (t.style.size > 0 || t.style.bold || t.style.fixedPitch) {
+      QFont f = saved;
+      if (t.style.fixedPitch) {
+        f.setFamily(QStringLiteral("Courier"));
+        f.setStyleHint(QFont::TypeWriter);
+      }
+      if (t.style.size > 0) f.setPointSizeF(t.style.size);
+      f.setBold(t.style.bold);
+      painter.setFont(f);
+    }
+    const QString text = toQ(t.text);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double w = metrics.horizontalAdvance(text);
+    const double h = metrics.height();
+    double x = t.at.x, y = t.at.y;
+    if (t.style.h == HAlign::Centre) x -= w / 2;
+    if (t.style.h == HAlign::Right) x -= w;
+    if (t.style.v == VAlign::Middle) y -= h / 2;
+    if (t.style.v == VAlign::Bottom) y -= h;
+    const QRectF box(x, y, w, h);
+    if (t.style.opaque) painter.fillRect(box, background);
+    painter.setPen(colourOf(t.colour));
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.setFont(saved);
+  }
+  void operator()(const DrawCircle& c) const {
+    painter.setPen(pen(c.colour, c.width));
+    painter.setBrush(c.filled ? QBrush(colourOf(c.colour)) : QBrush(Qt::NoBrush));
+    painter.drawEllipse(pt(c.centre), c.radius, c.radius);
+    painter.setBrush(Qt::NoBrush);
+  }
+  void operator()(const DrawRect& r) const {
+    const QRectF box(r.topLeft.x, r.topLeft.y, r.w, r.h);
+    if (r.filled) painter.fillRect(box, colourOf(r.fill));
+    if (r.outlined) {
+      painter.setPen(pen(r.outline, r.width));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(box);
+    }
+  }
+  void operator()(const DrawGradientRect& r) const {
+    const QRectF box(r.topLeft.x, r.topLeft.y, r.w, r.h);
+    QLinearGradient g(box.topLeft(), r.vertical ? box.bottomLeft() : box.topRight());
+    g.setColorAt(0, colourOf(r.from));
+    g.setColorAt(1, colourOf(r.to));
+    painter.fillRect(box, g);
+  }
+  void operator()(const DrawPolyline& p) const {
+    QPolygonF poly;
+    poly.reserve(static_cast<qsizetype>(p.points.size()));
+    for (const DrawPoint& q : p.points) poly << pt(q);
+    painter.setPen(pen(p.colour, p.width, p.style));
+    if (p.filled) {
+      painter.setBrush(colourOf(p.fill));
+      painter.drawPolygon(poly);
+      painter.setBrush(Qt::NoBrush);
+    } else if (p.closed) {
+      painter.drawPolygon(poly);
+    } else {
+      painter.drawPolyline(poly);
+    }
+  }
+  void operator()(const DrawArc& a) const {
+    painter.setPen(pen(a.colour, a.width));
+    const QRectF box(a.centre.x - a.radius, a.centre.y - a.radius, 2 * a.radius, 2 * a.radius);
+    painter.drawArc(box, static_cast<int>(a.startDeg * 16), static_cast<int>(a.spanDeg * 16));
+  }
+};
+}  // namespace
+
+void paintDrawing(QPainter& painter, const Drawing& drawing, const PaintOptions& options) {
+  const QColor background = colourOf(drawing.background);
+  if (options.fillBackground) painter.fillRect(painter.window(), background);
+  painter.setRenderHint(QPainter::Antialiasing, options.antialiased);
+  const ItemPainter paint{painter, background};
+  for (const DrawItem& item : drawing.items) std::visit(paint, item);
+}
+
+}  // namespace qx

@@ -1,0 +1,19 @@
+#pragma once
+// Paints a drawing that core computed: background, then every shape in order. The same
+// function paints a window's drawing area and a printed page.
+
+class QPainter;
+
+namespace qx {
+
+struct Drawing;
+
+struct PaintOptions {
+  // Fill the painter's window with the drawing's background first.
+  bool fillBackground = true;
+  bool antialiased = false;
+};
+
+void paintDrawing(QPainter& painter, const Drawing& drawing, const PaintOptions& options = {});
+
+}  // namespace qx
