@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "SimSetup.h"
@@ -53,6 +54,11 @@ class Engine {
   // Raw sensor values (12-bit, 4096 = 2 V) of the engine and air temperature sensors and
   // the throttle potentiometer, from the setup's set points.
   std::array<int, 3> sensorRaw(const SetupImage& setup) const;
+
+  // The probe voltages now, in mV.
+  const std::array<double, 3>& lambdaMv() const { return lambda_; }
+  // Called after every model step (the unit logs its lambda tables there).
+  std::function<void(const Engine&)> onStep;
 
   // Test ignition angle set with "W" 7 (255: use the curve).
   int testIgnitionRaw = 255;

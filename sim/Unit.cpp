@@ -17,7 +17,12 @@ void put16(std::vector<std::uint8_t>& out, int v) {
 }  // namespace
 
 Unit::Unit(UnitState& state, Engine& engine, std::FILE* trace)
-    : state_(state), engine_(engine), trace_(trace) {}
+    : state_(state), engine_(engine), trace_(trace) {
+  engine_.onStep = [this](const Engine& e) {
+    state_.lambda.record(e.rpm(), e.throttle(), e.lambdaMv(),
+                         state_.ram[off::lambdaLoggingActive] != 0);
+  };
+}
 
 int Unit::parameterBytes(char letter) {
   switch (letter) {
@@ -123,6 +128,15 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
     case 'W':
       if (params_[0] == 7) engine_.testIgnitionRaw = params_[1];
       if (params_[0] == 8) engine_.learning = params_[1] != 0;
+      break;
+    case 'B':
+      // The engine catches up first, so the log holds everything up to this moment.
+      engine_.advanceTo(seconds, state_.ram);
+      state_.lambda.reply(params_[0], state_.ram[off::lambdaLoggingActive], reply);
+      break;
+    case 'C':
+      engine_.advanceTo(seconds, state_.ram);
+      state_.lambda.clear(params_[0]);
       break;
     case 'X':
       if (params_[0] == 4 && params_.size() == 2) state_.calibration = params_[1];

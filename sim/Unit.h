@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Engine.h"
+#include "LambdaLogs.h"
 #include "SimSetup.h"
 
 namespace orksim {
@@ -22,6 +23,7 @@ struct UnitState {
   std::string hardware = "1.2";
   std::string software = "2.7";
   std::string bootLoader = "1.0";
+  LambdaLogs lambda;
 };
 
 class Unit {
