@@ -110,6 +110,8 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       state_.ram = state_.eeprom;
       state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
       engine_.testIgnitionRaw = 255;
+      outputs_ = TestOutputs{};  // a restart switches every test output off
+      traceEffect(seconds, "restart");
       if (onPersist) onPersist();
       break;
     case 'K':
@@ -126,8 +128,10 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       writeCurvePoint(off::engineTempCorrection);
       break;
     case 'W':
-      if (params_[0] == 7) engine_.testIgnitionRaw = params_[1];
-      if (params_[0] == 8) engine_.learning = params_[1] != 0;
+      setParameter(seconds);
+      break;
+    case 'V':
+      traceEffect(seconds, outputs_.apply(params_, seconds));
       break;
     case 'B':
       // The engine catches up first, so the log holds everything up to this moment.
@@ -143,6 +147,33 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       break;
     default:
       break;  // understood; its answer comes with the program's use of it
+  }
+}
+
+void Unit::traceEffect(double seconds, const std::string& effect) {
+  if (!trace_ || effect.empty()) return;
+  std::fprintf(trace_, "%.3f = %s\n", seconds * 1000.0, effect.c_str());
+  std::fflush(trace_);
+}
+
+void Unit::setParameter(double seconds) {
+  const int value = params_[1];
+  switch (params_[0]) {
+    case 6:
+      // The sensor position is a setup value the unit uses at once.
+      state_.ram[off::sensorAngle] = static_cast<std::uint8_t>(value);
+      traceEffect(seconds, "sensor " + std::to_string(value));
+      break;
+    case 7:
+      engine_.testIgnitionRaw = value;
+      traceEffect(seconds, value == 255 ? std::string("ignition curve")
+                                        : "ignition constant " + std::to_string(value - 50));
+      break;
+    case 8:
+      engine_.learning = value != 0;
+      break;
+    default:
+      break;
   }
 }
 
@@ -194,7 +225,10 @@ void Unit::identification(std::vector<std::uint8_t>& reply) const {
 
 void Unit::vitalData(double seconds, std::vector<std::uint8_t>& reply) {
   engine_.advanceTo(seconds, state_.ram);
-  const Sample s = engine_.sample(state_.ram, seconds);
+  Sample s = engine_.sample(state_.ram, seconds);
+  // A switched output under test is on for its test time.
+  if (outputs_.outputOn(1, seconds)) s.output1 = 1;
+  if (outputs_.outputOn(2, seconds)) s.output2 = 1;
   auto u8 = [&reply](int v) { reply.push_back(static_cast<std::uint8_t>(v & 0xFF)); };
   u8('d');
   put16(reply, s.engineSpeed);

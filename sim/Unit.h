@@ -11,6 +11,7 @@
 #include "Engine.h"
 #include "LambdaLogs.h"
 #include "SimSetup.h"
+#include "TestOutputs.h"
 
 namespace orksim {
 
@@ -41,9 +42,14 @@ class Unit {
   // Called when the unit's lasting memory changed (EEPROM written, restart counted).
   std::function<void()> onPersist;
 
+  const TestOutputs& testOutputs() const { return outputs_; }
+
  private:
   void execute(double seconds, std::vector<std::uint8_t>& reply);
   void traceCommand(double seconds);
+  // A second trace line saying what a test command did ("= pump on").
+  void traceEffect(double seconds, const std::string& effect);
+  void setParameter(double seconds);
   void identification(std::vector<std::uint8_t>& reply) const;
   void writeCurvePoint(int offset);
   void vitalData(double seconds, std::vector<std::uint8_t>& reply);
@@ -53,6 +59,7 @@ class Unit {
   UnitState& state_;
   Engine& engine_;
   std::FILE* trace_;
+  TestOutputs outputs_;
   char command_ = 0;
   std::vector<std::uint8_t> params_;
   int expected_ = 0;
