@@ -92,6 +92,7 @@ void Engine::advanceTo(double seconds, const SetupImage& setup) {
   while (time_ + kStep <= seconds) {
     step(kStep, setup);
     time_ += kStep;
+    if (afterStep) afterStep(kStep);
   }
 }
 

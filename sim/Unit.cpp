@@ -95,6 +95,7 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       break;
     case 'S':
       std::copy(params_.begin(), params_.end(), state_.ram.begin());
+      engine_.learning = state_.ram[off::learningActive] != 0;
       break;
     case 'E':
       state_.eeprom = state_.ram;
@@ -103,6 +104,7 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
     case 'N':
       // A restart: the working setup comes back from the EEPROM.
       state_.ram = state_.eeprom;
+      engine_.learning = state_.ram[off::learningActive] != 0;
       state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
       engine_.testIgnitionRaw = 255;
       if (onPersist) onPersist();
@@ -122,7 +124,11 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       break;
     case 'W':
       if (params_[0] == 7) engine_.testIgnitionRaw = params_[1];
-      if (params_[0] == 8) engine_.learning = params_[1] != 0;
+      if (params_[0] == 8) {
+        // The switch is kept in the working setup as well, where "L" reports it.
+        engine_.learning = params_[1] != 0;
+        state_.ram[off::learningActive] = engine_.learning ? 1 : 0;
+      }
       break;
     case 'X':
       if (params_[0] == 4 && params_.size() == 2) state_.calibration = params_[1];
