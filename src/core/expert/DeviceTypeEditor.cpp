@@ -40,9 +40,16 @@ std::string deviceTypeText(std::string_view text) {
       out.push_back(static_cast<char>(b));
       continue;
     }
-    // One "." for each character: the continuation bytes of a UTF-8 sequence go with it.
-    if (b >= 0xC0)
-      while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
+    // One "." for each character: the continuation bytes of a UTF-8 sequence go with its
+    // lead byte; any other byte stands for itself.
+    const std::size_t length = b >= 0xF0 && b < 0xF8   ? 4
+                               : b >= 0xE0 && b < 0xF0 ? 3
+                               : b >= 0xC0 && b < 0xE0 ? 2
+                                                       : 1;
+    for (std::size_t n = 1; n < length && i + 1 < text.size() &&
+                            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80;
+         ++n)
+      ++i;
     out.push_back('.');
   }
   out.append(kDeviceTypeLength - out.size(), '.');
