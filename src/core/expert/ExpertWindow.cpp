@@ -10,6 +10,9 @@ namespace qx {
 
 bool stepCalibration(ExpertData& expert, int delta, SerialLink& link) {
   if (!link.flags().unitIdentified || !link.allowed('X')) return false;
+  // Until the unit has reported its byte the window knows none: stepping from 0 would
+  // mistune the oscillator the serial line runs on.
+  if (!expert.controlValid) return false;
   const int value = clampTo(expert.control.calibration + delta, 0, 255);
   expert.control.calibration = value;
   link.sendCommand('X');

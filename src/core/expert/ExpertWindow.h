@@ -18,7 +18,8 @@ inline constexpr int kCalibrationPauseMs = 20;
 // " + " (delta 1) or " - " (delta -1): while the unit is identified the calibration byte
 // moves by delta, clamped to 0..255 before it is sent (so " - " at 0 sends 0 again), and
 // goes to the unit as "X", 20 ms, 4, 20 ms, the byte. The byte is kept as the one the
-// window shows until the next reply to "P" reports the unit's. Returns whether it was sent.
+// window shows until the next reply to "P" reports the unit's. Nothing is sent before a
+// reply to "P" has told the unit's byte. Returns whether it was sent.
 bool stepCalibration(ExpertData& expert, int delta, SerialLink& link);
 
 // "Reset Zeitstempel-Diff.": the 100 stored differences become 0, and the next sample takes
