@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/app/MessageLog.h"
 #include "core/app/ProgramSettings.h"
 #include "core/link/LinkFlags.h"
@@ -18,18 +16,11 @@ namespace {
 
 TEST(DeviceTypeText, CutOrFilledWithDotsToTwelveAsciiCharacters) {
   const std::pair<std::string, std::string> cases[] = {
-      {"AB", "AB.........."},
-      {"", "............"},
-      {"ORK-3 Racing 2", "ORK-3 Racing"},
-      {"\xC3\x96l-Typ", ".l-Typ......"},  // "Öl-Typ": one dot for the umlaut
-      {"A\r\nB", "A..B........"},
-      {"\xFF\x80Z", "..Z........."},
+      {"AB", "AB.........."},        {"ORK-3 Racing 2", "ORK-3 Racing"},
+      {"\xC3\x96l", ".l.........."},  // "Öl": one dot for the umlaut
+      {"A\r\nB", "A..B........"},    {"\xFF\x80Z", "..Z........."},
   };
-  for (const auto& [typed, shown] : cases) {
-    DeviceTypeEditor editor;
-    takeOverDeviceType(editor, typed);
-    EXPECT_EQ(editor.deviceType, shown) << typed;
-  }
+  for (const auto& [typed, shown] : cases) EXPECT_EQ(deviceTypeText(typed), shown) << typed;
 }
 
 struct DeviceTypeFixture : ::testing::Test {
@@ -40,70 +31,43 @@ struct DeviceTypeFixture : ::testing::Test {
   ProgramSettings settings;
   MessageLog messages{flags, settings, clock};
   DeviceTypeEditor editor;
-
-  Bytes setupFile() {
-    SetupRecord record;
-    record.lambdaTarget = 750;
-    return encodeSetupFile(record, "Kommentar mit Ümlaut", {"ORK-Sim", "1.2", "2.7", "1.0", 4},
-                           LocalDateTime{2018, 5, 7, 14, 3, 0});
-  }
-  void choose(const std::string& path) {
-    requesters.fileAnswers.push_back(path);
-    chooseSetupFile(editor, requesters, messages);
-  }
-  std::string lastMessage() const { return requesters.shown.back().text; }
+  std::string path = dir.file("a.ork");
+  Bytes file = encodeSetupFile(SetupRecord{}, "Kommentar mit Ümlaut",
+                               {"ORK-Sim", "1.2", "2.7", "1.0", 4}, LocalDateTime{});
+  std::string shown() const { return requesters.shown.back().text; }
 };
 
-TEST_F(DeviceTypeFixture, WritesTwelveCharactersOverLineNineOnly) {
-  const Bytes before = setupFile();
-  const std::string path = dir.file("a.ork");
-  ASSERT_TRUE(writeFileAtomically(path, before));
-  choose(path);
+TEST_F(DeviceTypeFixture, WritesTwelveCharactersOverLineNineOfA715ByteFile) {
+  ASSERT_TRUE(writeFileAtomically(path, file));
+  requesters.fileAnswers.push_back(path);
+  chooseSetupFile(editor, requesters, messages);
   EXPECT_EQ(requesters.shown[0].title, "Setup-Datei wählen");
-  EXPECT_EQ(requesters.shown[0].text, "|ORK-Dateien|*.ork");
-  EXPECT_EQ(editor.path, path);
   EXPECT_EQ(editor.deviceType, "ORK-Sim.....");
-
   takeOverDeviceType(editor, "AB");
   EXPECT_TRUE(writeDeviceType(editor, requesters, messages));
-  EXPECT_EQ(lastMessage(), "Datei wurde überschrieben");
-  EXPECT_EQ(messages.statusLine(), "Datei wurde überschrieben");
-  const Bytes after = *readWholeFile(path);
-  ASSERT_EQ(after.size(), 715u);
-  EXPECT_EQ(std::string(after.begin() + 262, after.begin() + 276), "AB..........\r\n");
-  // Everything but line 9 is as it was.
-  EXPECT_TRUE(std::equal(after.begin(), after.begin() + 262, before.begin()));
-  EXPECT_TRUE(std::equal(after.begin() + 276, after.end(), before.begin() + 276));
-  const SetupFileContents read = parseSetupFile(after);
-  EXPECT_EQ(read.header.device, "AB..........");
-  EXPECT_EQ(read.header.comment, "Kommentar mit Ümlaut");
+  EXPECT_EQ(shown(), "Datei wurde überschrieben");
+  Bytes expected = file;
+  const std::string line = "AB..........\r\n";
+  std::copy(line.begin(), line.end(), expected.begin() + 262);
+  EXPECT_EQ(*readWholeFile(path), expected);  // 715 bytes, the comment as it was
 }
 
 TEST_F(DeviceTypeFixture, RefusesEveryFileWithoutTheNominalLayout) {
-  Bytes shifted = setupFile();
-  // Line 8 one byte longer, line 9 one byte shorter: still 715 bytes and a 286-byte header.
+  Bytes shifted = file;  // line 8 one byte longer, line 9 one shorter: still 715 bytes
   shifted.insert(shifted.begin() + 260, 'X');
   shifted.erase(shifted.begin() + 273);
-  Bytes shorter = setupFile();
-  shorter.pop_back();
-  Bytes longer = setupFile();
-  longer.push_back(0);
-  for (const Bytes& content : {shifted, shorter, longer}) {
-    const std::string path = dir.file("b.ork");
+  const Bytes shorter(file.begin(), file.end() - 1);
+  for (const Bytes& content : {shifted, shorter}) {
     ASSERT_TRUE(writeFileAtomically(path, content));
-    editor.path = path;
-    editor.deviceType = "AB";
+    editor = {path, "AB"};
     EXPECT_FALSE(writeDeviceType(editor, requesters, messages));
-    EXPECT_EQ(lastMessage(), "Datei konnte nicht gelesen werden.");
+    EXPECT_EQ(shown(), "Datei konnte nicht gelesen werden.");
     EXPECT_EQ(messages.statusLine(), "Datei konnte nicht gelesen werden");
     EXPECT_EQ(*readWholeFile(path), content);
   }
-
-  choose(dir.file("missing.ork"));
-  EXPECT_EQ(lastMessage(), "Datei konnte nicht gelesen werden.");
   editor.path.clear();
   EXPECT_FALSE(writeDeviceType(editor, requesters, messages));
-  EXPECT_EQ(lastMessage(), "Datei erst wählen.");
+  EXPECT_EQ(shown(), "Datei erst wählen.");
 }
 
 }  // namespace
