@@ -93,6 +93,7 @@ void Engine::advanceTo(double seconds, const SetupImage& setup) {
     step(kStep, setup);
     time_ += kStep;
     if (onStep) onStep(*this);
+    if (afterStep) afterStep(kStep);
   }
 }
 

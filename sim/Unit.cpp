@@ -100,6 +100,7 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       break;
     case 'S':
       std::copy(params_.begin(), params_.end(), state_.ram.begin());
+      engine_.learning = state_.ram[off::learningActive] != 0;
       break;
     case 'E':
       state_.eeprom = state_.ram;
@@ -108,6 +109,7 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
     case 'N':
       // A restart: the working setup comes back from the EEPROM.
       state_.ram = state_.eeprom;
+      engine_.learning = state_.ram[off::learningActive] != 0;
       state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
       engine_.testIgnitionRaw = 255;
       outputs_ = TestOutputs{};  // a restart switches every test output off
@@ -170,7 +172,9 @@ void Unit::setParameter(double seconds) {
                                         : "ignition constant " + std::to_string(value - 50));
       break;
     case 8:
+      // The switch is kept in the working setup as well, where "L" reports it.
       engine_.learning = value != 0;
+      state_.ram[off::learningActive] = engine_.learning ? 1 : 0;
       break;
     default:
       break;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "Engine.h"
+#include "Learning.h"
 #include "LinePacer.h"
 #include "Pty.h"
 #include "StateFile.h"
@@ -154,6 +155,9 @@ int main(int argc, char** argv) {
 
   std::FILE* trace = opt.trace.empty() ? nullptr : std::fopen(opt.trace.c_str(), "w");
   orksim::Engine engine(opt.scenario, opt.seed);
+  engine.learning = state.ram[orksim::off::learningActive] != 0;
+  orksim::Learner learner;
+  engine.afterStep = [&](double dt) { learner.step(dt, state.ram, engine); };
   orksim::Unit unit(state, engine, trace);
   unit.onPersist = [&] { orksim::saveState(opt.state, state); };
   orksim::LinePacer pacer;
