@@ -49,6 +49,8 @@ class Engine {
   Sample sample(const SetupImage& setup, double seconds) const;
 
   double rpm() const { return rpm_; }
+  // The unit runs its emergency program while the engine is hotter than the setup allows.
+  bool inEmergency(const SetupImage& setup) const;
   double throttle() const { return throttle_; }
   // Raw sensor values (12-bit, 4096 = 2 V) of the engine and air temperature sensors and
   // the throttle potentiometer, from the setup's set points.
@@ -57,6 +59,9 @@ class Engine {
   // Test ignition angle set with "W" 7 (255: use the curve).
   int testIgnitionRaw = 255;
   bool learning = false;
+  // A failed cooling (control word "overheat"): the engine heats up within seconds until
+  // it passes the setup's emergency temperature and the unit runs its emergency program.
+  bool overheating = false;
 
  private:
   void step(double dt, const SetupImage& setup);
