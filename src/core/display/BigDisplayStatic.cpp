@@ -2,6 +2,7 @@
 // window on the scale, the labels of the values, the status rows and their frames.
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "core/app/ProgramSettings.h"
 #include "core/display/BigDisplay.h"
@@ -20,6 +21,15 @@ constexpr double kScaleRadius = 115;
 
 std::string hundreds(int steps) {
   return intText(steps * 100LL);
+}
+
+// "(" + the parts + ")", appended piece by piece (chained temporaries make one compiler
+// warn about overlapping copies that cannot happen).
+std::string inBrackets(std::initializer_list<std::string> parts) {
+  std::string out = "(";
+  for (const std::string& p : parts) out += p;
+  out += ')';
+  return out;
 }
 
 // Scale arcs are given clockwise from the +x axis (y downwards); the drawing counts its
@@ -91,9 +101,9 @@ void statusRows(Drawing& d, const BigDisplayStaticInputs& in) {
   };
   row(15, 255, "Begrenzer");
   row(230, 255, "Winkel");
-  row(100, 255, "(" + hundreds(in.retardRpm) + ")", bc::kLimiter);
+  row(100, 255, inBrackets({hundreds(in.retardRpm)}), bc::kLimiter);
   row(230, 277, "Z.Aus");
-  row(100, 277, "(" + hundreds(in.ignitionCutRpm) + ")", bc::kCut);
+  row(100, 277, inBrackets({hundreds(in.ignitionCutRpm)}), bc::kCut);
   row(15, 299, "Ausgang 1 " + output1Suffix(in), k);
   row(15, 321, "Ausgang 2 " + output2Suffix(in), k);
   row(15, 343, "Eingang 1 ", k);
@@ -120,7 +130,7 @@ void speedMarkers(Drawing& d, const BigDisplayStaticInputs& in, int tachoMax) {
 }
 
 std::string betweenSuffix(int on, int off) {
-  return "(" + hundreds(on) + " < Umin < " + hundreds(off) + ")";
+  return inBrackets({hundreds(on), " < Umin < ", hundreds(off)});
 }
 }  // namespace
 
@@ -147,13 +157,13 @@ BigDisplayStaticInputs staticInputsOf(const ProgramSettings& s, const SetupRecor
 }
 
 std::string output1Suffix(const BigDisplayStaticInputs& in) {
-  if (in.output1Mode == 1) return "(Umin > " + hundreds(in.output1RpmOn) + ")";
+  if (in.output1Mode == 1) return inBrackets({"Umin > ", hundreds(in.output1RpmOn)});
   if (in.output1Mode == 2) return betweenSuffix(in.output1RpmOn, in.output1RpmOff);
   return "";
 }
 
 std::string output2Suffix(const BigDisplayStaticInputs& in) {
-  if (in.output2Mode == 1) return "(Umin > " + hundreds(in.output2RpmOn) + ")";
+  if (in.output2Mode == 1) return inBrackets({"Umin > ", hundreds(in.output2RpmOn)});
   if (in.output2Mode == 2) return betweenSuffix(in.output2RpmOn, in.output2RpmOff);
   if (in.output2Mode == 3) return "(ORK lernt...)";
   return "";
