@@ -1,4 +1,4 @@
-// The emergency window, the help text and Shift+F1.
+// The emergency window and the help text.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include "core/link/VitalData.h"
 #include "core/mainwin/EmergencyWindow.h"
 #include "core/mainwin/HelpText.h"
-#include "core/mainwin/WindowReset.h"
 
 namespace qx {
 namespace {
@@ -81,19 +80,6 @@ TEST(HelpText, ColumnsRunLineForLineWithTheProgramNameAndTheThanksAfterTwoBlankL
   EXPECT_EQ(std::count(keys.begin(), keys.end(), '\n'), static_cast<long>(lines.size()));
   EXPECT_EQ(std::count(texts.begin(), texts.end(), '\n'), static_cast<long>(lines.size()));
   EXPECT_EQ(keys.substr(0, 25), "Hauptfenster Tasten\n\nESC\n");
-}
-
-TEST(WindowReset, ShiftF1PlacesTheSystemWindowThenTheMainWindow) {
-  for (bool shown : {false, true}) {
-    const auto steps = shiftF1Steps(shown);
-    EXPECT_EQ(steps[0].window, WindowId::System);
-    EXPECT_TRUE(steps[0].toNormalState);
-    EXPECT_EQ(steps[0].hideAfterwards, !shown);
-    EXPECT_EQ(steps[1].window, WindowId::Main);
-    EXPECT_FALSE(steps[1].hideAfterwards);
-  }
-  EXPECT_EQ(centredIn(0, 0, 1920, 1080, 600, 530), (ScreenPoint{660, 275}));
-  EXPECT_EQ(centredIn(10, 20, 800, 600, 830, 780), (ScreenPoint{10, 20}));
 }
 
 }  // namespace
