@@ -200,7 +200,8 @@ Sample Engine::sample(const SetupImage& setup, double seconds) const {
 }
 
 bool Engine::inEmergency(const SetupImage& setup) const {
-  return engineTemp_ + 20 > SetupView{setup}.byte(off::emergencyEngineTemp);
+  // The unit compares the temperature byte it also reports.
+  return std::lround(engineTemp_ + 20) > SetupView{setup}.byte(off::emergencyEngineTemp);
 }
 
 std::array<int, 3> Engine::sensorRaw(const SetupImage& setup) const {
