@@ -112,11 +112,16 @@ void Engine::step(double dt, const SetupImage& setup) {
   rpm_ += (target - rpm_) * dt / tau;
   const int cut = v.byte(off::ignitionCutRpm) * 100;
   if (cut > 0) rpm_ = std::min(rpm_, static_cast<double>(cut));
+  const int emergencyCut = v.byte(off::emergencyCutRpm) * 100;
+  if (inEmergency(setup) && emergencyCut > 0) rpm_ = std::min(rpm_, static_cast<double>(emergencyCut));
   rpm_ = std::max(rpm_, 0.0);
 
-  // Warming up: the engine towards its working temperature, the intake air slowly.
-  const double engineTarget = 80 + 0.1 * throttle_;
-  engineTemp_ += (engineTarget - engineTemp_) * dt / 90.0;
+  // Warming up: the engine towards its working temperature, the intake air slowly. An
+  // overheating engine runs hot within seconds and cools back as quickly once repaired.
+  const double workingTemp = 80 + 0.1 * throttle_;
+  const double engineTarget = overheating ? 140 : workingTemp;
+  const double heatTau = overheating || engineTemp_ > workingTemp + 10 ? 1.0 : 90.0;
+  engineTemp_ += (engineTarget - engineTemp_) * dt / heatTau;
   airTemp_ += (27 - airTemp_) * dt / 300.0;
 
   // Opening the throttle leans the mixture for a moment.
@@ -153,7 +158,7 @@ Sample Engine::sample(const SetupImage& setup, double seconds) const {
   s.engineTempCorrPercent = std::clamp(inj.enginePercent, 0, 255);
   s.injectionTimeUs = inj.totalUs;
 
-  s.emergencyProgram = engineTemp_ + 20 > v.byte(off::emergencyEngineTemp) ? 1 : 0;
+  s.emergencyProgram = inEmergency(setup) ? 1 : 0;
   const int base = static_cast<int>(std::lround(curveAt(setup, off::ignitionCurve, rpm_ / 1000)));
   s.ignitionBaseDeg = base;
   int angle = base;
@@ -194,6 +199,11 @@ Sample Engine::sample(const SetupImage& setup, double seconds) const {
   s.startInjectionOff = v.byte(off::startInjectionOff) ? 1 : 0;
   s.cpuTemp = std::clamp(static_cast<int>(std::lround(28 + (engineTemp_ - 18) * 0.45)), 0, 255);
   return s;
+}
+
+bool Engine::inEmergency(const SetupImage& setup) const {
+  // The unit compares the temperature byte it also reports.
+  return std::lround(engineTemp_ + 20) > SetupView{setup}.byte(off::emergencyEngineTemp);
 }
 
 std::array<int, 3> Engine::sensorRaw(const SetupImage& setup) const {

@@ -50,6 +50,8 @@ class Engine {
   Sample sample(const SetupImage& setup, double seconds) const;
 
   double rpm() const { return rpm_; }
+  // The unit runs its emergency program while the engine is hotter than the setup allows.
+  bool inEmergency(const SetupImage& setup) const;
   double throttle() const { return throttle_; }
   double engineTemp() const { return engineTemp_; }
   // Probe k (0..2) in mV, as the unit reads it.
@@ -68,6 +70,9 @@ class Engine {
   bool learning = false;
   // Called after every model step with its length in seconds (the unit's learning).
   std::function<void(double)> afterStep;
+  // A failed cooling (control word "overheat"): the engine heats up within seconds until
+  // it passes the setup's emergency temperature and the unit runs its emergency program.
+  bool overheating = false;
 
  private:
   void step(double dt, const SetupImage& setup);

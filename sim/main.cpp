@@ -6,7 +6,8 @@
 // Faults (also switched at run time by writing the name into the control file; SIGUSR1
 // makes the simulator read it at once): none, silent, wrong-echo, stray-byte, truncate,
 // slow, and hangup (the line goes away and comes back on a new device, as an unplugged
-// adapter would).
+// adapter would). The control word "overheat" makes the engine overheat, so that the unit
+// reports its emergency program; any other word ends it.
 
 #include <poll.h>
 #include <signal.h>
@@ -183,7 +184,9 @@ int main(int argc, char** argv) {
       const std::string word = readControl(opt.control);
       if (word != lastControl) {
         lastControl = word;
-        const Fault f = parseFault(word);
+        // "overheat" is no line fault: the engine runs hot until another word is written.
+        engine.overheating = word == "overheat";
+        const Fault f = engine.overheating ? Fault::Unknown : parseFault(word);
         if (f == Fault::Hangup) {
           pacer.clear();
           pty.close();
