@@ -127,7 +127,9 @@ TEST(PowerCalc, BinsTakeInterpolatedCrossingsAndTheTopBinIsDropped) {
       const auto k = static_cast<std::size_t>(b.k);
       EXPECT_EQ(curve[kBinSpeed][k], b.speed) << c.name << " bin " << b.k;
       EXPECT_NEAR(curve[kBinTorque][k], b.torque, 1e-3) << c.name << " bin " << b.k;
-      if (b.power >= 0) EXPECT_NEAR(curve[kBinPower][k], b.power, 1e-4) << c.name << b.k;
+      if (b.power >= 0) {
+        EXPECT_NEAR(curve[kBinPower][k], b.power, 1e-4) << c.name << b.k;
+      }
     }
     float highest = 0;
     for (std::size_t k = 1; k <= kPowerBins; ++k) {
