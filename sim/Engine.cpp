@@ -17,8 +17,6 @@ constexpr Point kDriveLap[] = {{0, 0},   {4, 0},    {6, 35},   {12, 35}, {13, 10
                                {18, 100}, {19, 0},   {23, 0},   {24, 60}, {27, 60},
                                {28, 20},  {31, 20},  {32, 80},  {35, 80}, {36, 0},
                                {40, 0}};
-// One dyno run (20 s): idle, then full throttle, then closed.
-constexpr Point kDynoRun[] = {{0, 0}, {5, 0}, {5.3, 100}, {14, 100}, {14.3, 0}, {20, 0}};
 
 template <std::size_t N>
 double interpolate(const Point (&pts)[N], double t) {
@@ -83,7 +81,7 @@ double Engine::scheduledThrottle(double t) const {
     case Scenario::Drive:
       return interpolate(kDriveLap, std::fmod(t, 40.0));
     case Scenario::Dyno:
-      return interpolate(kDynoRun, std::fmod(t, 20.0));
+      break;  // the bench sets the throttle (DynoRun)
   }
   return 0;
 }
@@ -100,17 +98,19 @@ void Engine::advanceTo(double seconds, const SetupImage& setup) {
 void Engine::step(double dt, const SetupImage& setup) {
   SetupView v{setup};
   previousThrottle_ = throttle_;
-  const double wanted = scheduledThrottle(time_);
-  throttle_ = std::clamp(wanted + (wanted > 0 ? 0.8 * noise() : 0.0), 0.0, 100.0);
-
-  // Speed follows the throttle; a roller on the dyno makes the engine slower to rise.
-  const double maxRpm = 11500;
-  double target = kIdleRpm + (maxRpm - kIdleRpm) * std::pow(throttle_ / 100.0, 0.8);
-  target += 25 * noise();
-  const double tauUp = scenario_ == Scenario::Dyno ? 3.2 : 0.9;
-  const double tau = target > rpm_ ? tauUp : 1.4;
-  rpm_ += (target - rpm_) * dt / tau;
   const int cut = v.byte(off::ignitionCutRpm) * 100;
+  if (scenario_ == Scenario::Dyno) {
+    dyno_.step(dt, rpm_, throttle_, noise(), cut);
+  } else {
+    const double wanted = scheduledThrottle(time_);
+    throttle_ = std::clamp(wanted + (wanted > 0 ? 0.8 * noise() : 0.0), 0.0, 100.0);
+    // Speed follows the throttle.
+    const double maxRpm = 11500;
+    double target = kIdleRpm + (maxRpm - kIdleRpm) * std::pow(throttle_ / 100.0, 0.8);
+    target += 25 * noise();
+    const double tau = target > rpm_ ? 0.9 : 1.4;
+    rpm_ += (target - rpm_) * dt / tau;
+  }
   if (cut > 0) rpm_ = std::min(rpm_, static_cast<double>(cut));
   const int emergencyCut = v.byte(off::emergencyCutRpm) * 100;
   if (inEmergency(setup) && emergencyCut > 0) rpm_ = std::min(rpm_, static_cast<double>(emergencyCut));

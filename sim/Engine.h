@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "DynoRun.h"
 #include "SimSetup.h"
 
 namespace orksim {
@@ -89,6 +90,7 @@ class Engine {
   double airTemp_ = 18;
   double accelLean_ = 0;  // lean spike after the throttle opens
   std::array<double, 3> lambda_{450, 450, 450};
+  DynoRun dyno_;
 };
 
 // Injection time the unit computes from the setup at this speed and throttle: the map

@@ -39,6 +39,9 @@ struct TextStyle {
   VAlign v = VAlign::Top;
   // Painted on the drawing's background, so that lines under it do not show through.
   bool opaque = true;
+  // Degrees counter-clockwise about the anchor (90: reading upwards); the alignment applies
+  // along the turned text.
+  double angle = 0;
 };
 
 // A one-line text anchored at `at` (by default its top-left corner).
