@@ -101,11 +101,10 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       if (onPersist) onPersist();
       break;
     case 'N':
-      // A restart: the working setup comes back from the EEPROM.
-      state_.ram = state_.eeprom;
-      state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
-      engine_.testIgnitionRaw = 255;
-      if (onPersist) onPersist();
+      restart();
+      break;
+    case 'U':
+      if (onUpdateRequest) onUpdateRequest(seconds);
       break;
     case 'K':
       if (params_[0] >= 1 && params_[0] <= 17 && params_[1] >= 1 && params_[1] <= 9)
@@ -126,10 +125,22 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       break;
     case 'X':
       if (params_[0] == 4 && params_.size() == 2) state_.calibration = params_[1];
+      if (params_[0] == 3) {
+        // An erased EEPROM reads 0xFF throughout; the unit restarts with it.
+        state_.eeprom.fill(0xFF);
+        restart();
+      }
       break;
     default:
       break;  // understood; its answer comes with the program's use of it
   }
+}
+
+void Unit::restart() {
+  state_.ram = state_.eeprom;
+  state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
+  engine_.testIgnitionRaw = 255;
+  if (onPersist) onPersist();
 }
 
 void Unit::writeCurvePoint(int offset) {

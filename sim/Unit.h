@@ -38,6 +38,11 @@ class Unit {
 
   // Called when the unit's lasting memory changed (EEPROM written, restart counted).
   std::function<void()> onPersist;
+  // Called when "U" asks the unit to enter its boot loader (at `seconds`).
+  std::function<void(double)> onUpdateRequest;
+
+  // A restart: the working setup comes back from the EEPROM and the restart is counted.
+  void restart();
 
  private:
   void execute(double seconds, std::vector<std::uint8_t>& reply);
