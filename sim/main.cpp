@@ -36,7 +36,16 @@ volatile sig_atomic_t gStop = 0;
 volatile sig_atomic_t gReadControl = 0;
 
 enum class Fault {
-  None, Silent, WrongEcho, StrayByte, Truncate, Slow, Hangup, DropAck, CorruptAck, Unknown
+  None,
+  Silent,
+  WrongEcho,
+  StrayByte,
+  Truncate,
+  Slow,
+  Hangup,
+  DropAck,
+  CorruptAck,
+  Unknown
 };
 
 Fault parseFault(const std::string& name) {
@@ -184,7 +193,9 @@ int main(int argc, char** argv) {
   unit.onPersist = [&] { orksim::saveState(opt.state, state); };
   orksim::BootLoader boot(trace);
   unit.onUpdateRequest = [&](double seconds) { boot.enter(seconds); };
-  boot.onComplete = [&](const std::vector<std::uint8_t>& image) { writeFirmware(opt.firmwareOut, image); };
+  boot.onComplete = [&](const std::vector<std::uint8_t>& image) {
+    writeFirmware(opt.firmwareOut, image);
+  };
   boot.onLeave = [&] { unit.restart(); };
   orksim::LinePacer pacer;
   orksim::Pty pty;

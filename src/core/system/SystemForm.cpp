@@ -119,7 +119,9 @@ void takeLambda(ProgramSettings& s, SystemField field, std::string_view typed) {
 }
 
 std::string twoDigits(long long v) {
-  return (v < 10 ? "0" : "") + intText(v);
+  std::string text = intText(v);
+  if (text.size() < 2) text.insert(text.begin(), '0');
+  return text;
 }
 
 }  // namespace
