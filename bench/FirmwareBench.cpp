@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 
 #include "core/app/Program.h"
@@ -17,6 +16,7 @@
 #include "core/ports/Clock.h"
 #include "core/util/Files.h"
 #include "support/Fakes.h"
+#include "support/IntelHex.h"
 #include "support/PosixPort.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
@@ -25,25 +25,11 @@ namespace {
 
 constexpr double kLineBoundSeconds = 1025 * 132 * 11 / 57600.0;
 
-// The full image in Intel HEX records of 16 bytes (the record addresses are not used).
+// The full image as Intel HEX (the record addresses are not used).
 std::vector<std::uint8_t> writeFullImage(const std::string& path) {
   std::vector<std::uint8_t> data(qx::kFirmwareImageBytes);
   for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 31 + 7);
-  std::ofstream out(path, std::ios::binary);
-  for (std::size_t a = 0; a < data.size(); a += 16) {
-    char text[16];
-    int sum = 16 + static_cast<int>((a >> 8) & 0xFF) + static_cast<int>(a & 0xFF);
-    std::snprintf(text, sizeof text, ":10%04X00", static_cast<unsigned>(a & 0xFFFF));
-    out << text;
-    for (std::size_t i = a; i < a + 16; ++i) {
-      std::snprintf(text, sizeof text, "%02X", data[i]);
-      out << text;
-      sum += data[i];
-    }
-    std::snprintf(text, sizeof text, "%02X\r\n", (256 - sum % 256) % 256);
-    out << text;
-  }
-  out << ":00000001FF\r\n";
+  std::ofstream(path, std::ios::binary) << qx::test::intelHex(data);
   return data;
 }
 

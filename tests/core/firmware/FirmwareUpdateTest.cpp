@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "core/app/Lamps.h"
-#include "core/util/Rgb.h"
 #include "support/LinkHarness.h"
 #include "support/TempDir.h"
 
@@ -13,12 +12,12 @@ namespace qx {
 namespace {
 
 using ByteList = std::vector<std::uint8_t>;
-using Messages = std::vector<std::string>;
+using Texts = std::vector<std::string>;
 
-constexpr const char* kReminder =
-    "Setup aus der ORK gesichert?\rAktuelle firmware als Datei verfügbar?\r\rEEPROM gelöscht "
-    "(bei einigen firmware-updates erforderlich) ?\r\rMotor im Stillstand?\rZündkerzenstecker "
-    "gezogen?\rEinspritzpumpe ausser Funktion?";
+const std::string kReminder =
+    "ORK-firmware update|Setup aus der ORK gesichert?\rAktuelle firmware als Datei verfügbar?"
+    "\r\rEEPROM gelöscht (bei einigen firmware-updates erforderlich) ?\r\rMotor im Stillstand?"
+    "\rZündkerzenstecker gezogen?\rEinspritzpumpe ausser Funktion?";
 
 struct UpdateFixture : ::testing::Test, test::LinkHarness {
   void SetUp() override {
@@ -27,27 +26,29 @@ struct UpdateFixture : ::testing::Test, test::LinkHarness {
     std::ofstream(dir.file("bad.hex"), std::ios::binary) << ":0400000001020304F3\r\n";
     update.folder = dir.path() + "/";
   }
-  void choose(const std::string& name) { update.fileName = name; }
-  // One COM tick 100 ms after the last.
+  // One COM tick 100 ms after the last; `sent` is what it wrote.
   void tick(ByteList arriving = {}) {
     clock.nowMs += 100;
     port.arrive(arriving);
     const std::size_t before = port.written.size();
     firmwareUpdateStep(update, link);
     const ByteList all = port.writtenBytes();
-    sent = ByteList(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
+    sent.assign(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
+  }
+  void start(const std::string& file) {
+    update.fileName = file;
+    startFirmwareUpdate(update, link, requesters);
   }
   // Started against an identified unit and past the handshake, block 1 sent.
   void startedAndHandshaken() {
     connected();
-    choose("ork.bin");
-    startFirmwareUpdate(update, link, requesters);
+    start("ork.bin");
     tick();
     tick({0x7B});
     tick({0x15});
   }
-  std::vector<std::string> boxes() const {
-    std::vector<std::string> out;
+  Texts boxes() const {
+    Texts out;
     for (const auto& s : requesters.shown) out.push_back(s.title + "|" + s.text);
     return out;
   }
@@ -57,81 +58,84 @@ struct UpdateFixture : ::testing::Test, test::LinkHarness {
   ByteList sent;
 };
 
-TEST_F(UpdateFixture, StartChecksComeInOrderWithTheirTexts) {
+TEST_F(UpdateFixture, StartChecksComeInOrderAndOnlyAnIdentifiedUnitGetsU) {
   struct Case {
     const char* file;
-    bool portOpen;
-    std::vector<std::string> boxes;
-    Messages status;
+    bool portOpen, identified;
+    Texts boxes, status;
+    const char* written;
   } cases[] = {
-      {"", true, {"firmweare update|Passende Firmwaredatei wählen !"}, {}},
-      {"ork.txt", true, {"firmweare update|Passende Firmwaredatei wählen !"}, {}},
+      {"", true, true, {"firmweare update|Passende Firmwaredatei wählen !"}, {}, ""},
+      {"ork.txt", true, true, {"firmweare update|Passende Firmwaredatei wählen !"}, {}, ""},
       {"missing.bin",
        true,
-       {std::string("ORK-firmware update|") + kReminder,
-        "firmweare update|Konnte firmare-Datei nicht öffnen :-("},
-       {"firmware-Datei konnte nicht geöffnet werden"}},
+       true,
+       {kReminder, "firmweare update|Konnte firmare-Datei nicht öffnen :-("},
+       {"firmware-Datei konnte nicht geöffnet werden"},
+       ""},
       {"bad.hex",
        true,
-       {std::string("ORK-firmware update|") + kReminder, "firmware| Formatfehler (3)",
-        "update|firmware-Datei fehlerhaft"},
+       true,
+       {kReminder, "firmware| Formatfehler (3)", "update|firmware-Datei fehlerhaft"},
        {"firmware bad.hex gewählt", "firmware-Datei decodieren(hex)",
-        "firmware: Formatfehler (3) Checksumme falsch", "firmware-Datei fehlerhaft"}},
+        "firmware: Formatfehler (3) Checksumme falsch", "firmware-Datei fehlerhaft"},
+       ""},
       {"ork.bin",
        false,
-       {std::string("ORK-firmware update|") + kReminder, "update|com-port nicht verfügbar"},
+       false,
+       {kReminder, "update|com-port nicht verfügbar"},
        {"firmware ork.bin gewählt", "firmware-Datei decodieren(bin)",
-        "Update com-port nicht verfügbar"}},
+        "Update com-port nicht verfügbar"},
+       ""},
+      {"ork.bin",
+       true,
+       false,
+       {kReminder},
+       {"firmware ork.bin gewählt", "firmware-Datei decodieren(bin)", "Update innitialisieren",
+        "Update ..."},
+       ""},
+      {"ork.bin",
+       true,
+       true,
+       {kReminder},
+       {"firmware ork.bin gewählt", "firmware-Datei decodieren(bin)", "Update innitialisieren",
+        "Update ..."},
+       "U"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
+    SCOPED_TRACE(std::string(c.file) + (c.identified ? " identified" : ""));
     requesters.shown.clear();
     sink.shown.clear();
-    program.link.portOpen = c.portOpen;
-    choose(c.file);
-    startFirmwareUpdate(update, link, requesters);
+    port.written.clear();
+    clock.sleeps.clear();
+    program.link = {c.portOpen, c.identified, LinkError::None, false};
+    start(c.file);
     EXPECT_EQ(boxes(), c.boxes);
     EXPECT_EQ(sink.shown, c.status);
-    EXPECT_FALSE(program.link.firmwareTransferActive);
-    EXPECT_TRUE(port.written.empty());
-  }
-}
-
-TEST_F(UpdateFixture, OnlyAnIdentifiedUnitGetsTheUpdateCommand) {
-  for (bool identified : {false, true}) {
-    SCOPED_TRACE(identified);
-    port.written.clear();
-    program.link.portOpen = true;
-    program.link.unitIdentified = identified;
-    program.link.firmwareTransferActive = false;
-    clock.sleeps.clear();
-    choose("ork.bin");
-    startFirmwareUpdate(update, link, requesters);
-    EXPECT_TRUE(program.link.firmwareTransferActive);
-    EXPECT_EQ(port.writtenText(), identified ? "U" : "");
-    EXPECT_EQ(clock.sleeps, identified ? std::vector<int>{200} : std::vector<int>{});
-    EXPECT_EQ(update.blockCount, 8);
-    EXPECT_EQ(update.progressMaximum, 8);
-    EXPECT_EQ(update.buttonCaption, "Abbruch");
-    EXPECT_EQ(update.statusText, "update wird gestartet ...");
-    EXPECT_EQ(sink.shown.back(), "Update ...");
-    EXPECT_EQ(connectionLampColour(true, program.link), colours::kOrange);
+    EXPECT_EQ(port.writtenText(), c.written);
+    EXPECT_EQ(clock.sleeps, *c.written ? std::vector<int>{200} : std::vector<int>{});
+    const bool started = !c.status.empty() && c.status.back() == "Update ...";
+    EXPECT_EQ(program.link.firmwareTransferActive, started);
+    EXPECT_EQ(update.buttonCaption, started ? "Abbruch" : "update ORK");
+    if (started) {
+      EXPECT_EQ(update.progressMaximum, 8);
+      EXPECT_EQ(update.statusText, "update wird gestartet ...");
+      EXPECT_EQ(connectionLampColour(true, program.link), colours::kOrange);
+    }
   }
 }
 
 TEST_F(UpdateFixture, AWholeUploadByteForByte) {
   connected();
-  choose("ork.bin");
-  startFirmwareUpdate(update, link, requesters);
-  port.written.clear();
+  start("ork.bin");
   tick();
   EXPECT_EQ(sent, (ByteList{0x7B}));  // the start request, every tick until it is echoed
   tick({0x7B});
   EXPECT_EQ(sent, (ByteList{0x7B, 0x00}));
   tick({0x15});  // the boot loader asks for block 1
   ASSERT_EQ(sent.size(), 132u);
-  EXPECT_EQ((ByteList(sent.begin(), sent.begin() + 4)), (ByteList{0x01, 0x01, 0x02, 0x01}));
-  EXPECT_EQ(sent[131], 0x84);  // 1 + 1 + 2 + 128
+  EXPECT_EQ((ByteList{sent[0], sent[1], sent[2], sent[3], sent[131]}),
+            (ByteList{0x01, 0x01, 0x02, 0x01, 0x84}));  // 1 + 1 + 2 + 128
   EXPECT_EQ(update.statusText, "übertrage Datenblock 1  (0.0 sec.)");
   for (int n = 2; n <= 8; ++n) {
     tick({0x06});
@@ -139,10 +143,8 @@ TEST_F(UpdateFixture, AWholeUploadByteForByte) {
     EXPECT_EQ(sent[1], n);
     EXPECT_EQ(update.progressValue, n);
   }
-  EXPECT_EQ(sent[3 + 103], 0x01);
-  EXPECT_EQ(sent[3 + 104], 0x00);  // the 24 bytes past the file are zero
-  EXPECT_EQ(sent[131], 0x7A);      // 1 + 8 + 9 + 104
-  // 700 ms for blocks 2..8, 100 ms a block, no block left.
+  // Block 8: 104 bytes of the file, 24 zeros, 1 + 8 + 9 + 104.
+  EXPECT_EQ((ByteList{sent[106], sent[107], sent[131]}), (ByteList{0x01, 0x00, 0x7A}));
   EXPECT_EQ(update.statusText, "übertrage Datenblock 8  (0.0 sec.)");
 
   clock.sleeps.clear();
@@ -150,80 +152,44 @@ TEST_F(UpdateFixture, AWholeUploadByteForByte) {
   EXPECT_EQ(sent, (ByteList{0x04}));
   EXPECT_EQ(clock.sleeps, (std::vector<int>{100}));
   EXPECT_FALSE(program.link.firmwareTransferActive);
-  EXPECT_EQ(update.blockCount, 0);
-  EXPECT_EQ(update.buttonCaption, "update ORK");
-  EXPECT_EQ(update.statusText, "update erfolgreich beendet");
-  EXPECT_EQ(update.progressValue, 0);
-  EXPECT_EQ(sink.shown.back(), "update erfolgreich");
+  EXPECT_EQ((Texts{update.buttonCaption, update.statusText, sink.shown.back()}),
+            (Texts{"update ORK", "update erfolgreich beendet", "update erfolgreich"}));
+  EXPECT_EQ(update.blockCount + update.progressValue, 0);
   EXPECT_EQ(port.queued(), 0u);
 }
 
-TEST_F(UpdateFixture, RepeatsStrayBytesAndABusyLine) {
+TEST_F(UpdateFixture, RepeatsStrayBytesABusyLineTheEstimateAndCancel) {
   startedAndHandshaken();
   tick({0x06});
   tick({0x06});
-  ASSERT_EQ(sent.size(), 132u);
   EXPECT_EQ(update.statusText, "übertrage Datenblock 3  (0.5 sec.)");  // 200 / 2 * 5 ms
-  tick({0x15});
-  ASSERT_EQ(sent.size(), 132u);
-  EXPECT_EQ(sent[1], 3);  // the same block again
-  tick({0x42});
-  EXPECT_TRUE(sent.empty());
-  tick({0x06, 0x06});  // another byte waits: the block is counted but not sent
-  EXPECT_TRUE(sent.empty());
-  EXPECT_EQ(update.currentBlock, 4);
-  port.outputQueued = 5;
-  tick();  // the second 0x06 meets a queue still full of output
-  EXPECT_TRUE(sent.empty());
-  EXPECT_EQ(update.currentBlock, 5);
-  tick({0x15});
-  EXPECT_TRUE(sent.empty());
-  port.outputQueued = 0;
-  tick({0x15});
-  ASSERT_EQ(sent.size(), 132u);
-  EXPECT_EQ(sent[1], 5);
-}
-
-TEST_F(UpdateFixture, TheButtonCancelsARunningUploadWithoutSendingAnything) {
-  startedAndHandshaken();
-  tick({0x06});
+  struct Step {
+    ByteList arriving;
+    std::size_t queuedOutput;
+    int sentBlock;  // 0: nothing sent
+    int current;
+  } steps[] = {
+      {{0x15}, 0, 3, 3},        // the same block again
+      {{0x42}, 0, 0, 3},        // ignored
+      {{0x06, 0x06}, 0, 0, 4},  // an answer still waits: counted, not sent
+      {{}, 5, 0, 5},            // output still queued
+      {{0x15}, 5, 0, 5},       {{0x15}, 0, 5, 5},
+  };
+  for (const Step& s : steps) {
+    port.outputQueued = s.queuedOutput;
+    tick(s.arriving);
+    EXPECT_EQ(sent.empty() ? 0 : sent[1], s.sentBlock);
+    EXPECT_EQ(update.currentBlock, s.current);
+  }
+  // The button cancels the upload; nothing goes to the unit, not even on the next tick.
   port.written.clear();
   firmwareButtonPressed(update, link, requesters);
+  tick({0x06});
   EXPECT_TRUE(port.written.empty());
   EXPECT_FALSE(program.link.firmwareTransferActive);
-  EXPECT_EQ(update.blockCount, 0);
-  EXPECT_EQ(update.progressValue, 0);
-  EXPECT_EQ(update.buttonCaption, "update ORK");
-  EXPECT_EQ(update.statusText, "update abgebrochen!!!");
-  EXPECT_EQ(sink.shown.back(), "Update abgebrochen");
-  tick({0x06});  // the tick belongs to the live data again
-  EXPECT_TRUE(sent.empty());
-  EXPECT_EQ(connectionLampColour(true, program.link), colours::kGreen);
-}
-
-TEST_F(UpdateFixture, ChoosingAFileKeepsOnlyBinOrHex) {
-  struct Case {
-    std::optional<std::string> answer;
-    std::string folder, name, nameLine;
-  } cases[] = {
-      {"/srv/fw/ork-2.8.hex", "/srv/fw/", "ork-2.8.hex", "ork-2.8.hex"},
-      {"/srv/other/ork.HEX", "/srv/fw/", "ork-2.8.hex", "Falscher Dateityp"},
-      {std::nullopt, "/srv/fw/", "ork-2.8.hex", "Falscher Dateityp"},
-      {"/home/werkstatt/firmware/ork/versionen/ork.bin", "/home/werkstatt/firmware/ork/versionen/",
-       "ork.bin", "ork.bin"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.answer.value_or("cancelled"));
-    requesters.fileAnswers = {c.answer};
-    chooseFirmwareFile(update, requesters);
-    EXPECT_EQ(update.folder, c.folder);
-    EXPECT_EQ(update.fileName, c.name);
-    EXPECT_EQ(firmwareNameText(update), c.nameLine);
-  }
-  EXPECT_EQ(requesters.shown[1].title, "ORK-firmware wählen");
-  EXPECT_EQ(requesters.shown[1].text,
-            "/srv/fw/ork-2.8.hex|ORK-fimware-Dateien|*.bin;*.hex|Alle Dateien (*.*)|*.*");
-  EXPECT_EQ(firmwareFolderText(update), "/home/werkstatt/firm ... mware/ork/versionen/");
+  EXPECT_EQ((Texts{update.buttonCaption, update.statusText, sink.shown.back()}),
+            (Texts{"update ORK", "update abgebrochen!!!", "Update abgebrochen"}));
+  EXPECT_EQ(update.blockCount + update.progressValue, 0);
 }
 
 }  // namespace
