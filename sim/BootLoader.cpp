@@ -102,7 +102,7 @@ void BootLoader::leave(double seconds, const char* why) {
   phase_ = Phase::Off;
   frame_.clear();
   trace(seconds, why);
-  if (onLeave) onLeave();
+  if (onLeave) onLeave(seconds);
 }
 
 void BootLoader::trace(double seconds, const char* what, int block) {

@@ -36,7 +36,7 @@ class BootLoader {
   std::function<void(const std::vector<std::uint8_t>&)> onComplete;
   // The boot loader hands over to the firmware (after 0x04, or on a byte that is no part of
   // the block protocol, as when the PC gave up and talks to the firmware again).
-  std::function<void()> onLeave;
+  std::function<void(double)> onLeave;
 
  private:
   enum class Phase { Off, Handshake, Blocks };

@@ -92,6 +92,8 @@ void Engine::advanceTo(double seconds, const SetupImage& setup) {
   while (time_ + kStep <= seconds) {
     step(kStep, setup);
     time_ += kStep;
+    if (onStep) onStep(*this);
+    if (afterStep) afterStep(kStep);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "SimSetup.h"
@@ -50,13 +51,23 @@ class Engine {
 
   double rpm() const { return rpm_; }
   double throttle() const { return throttle_; }
+  double engineTemp() const { return engineTemp_; }
+  // Probe k (0..2) in mV, as the unit reads it.
+  double lambdaMv(int k) const { return lambda_[static_cast<std::size_t>(k)]; }
   // Raw sensor values (12-bit, 4096 = 2 V) of the engine and air temperature sensors and
   // the throttle potentiometer, from the setup's set points.
   std::array<int, 3> sensorRaw(const SetupImage& setup) const;
 
+  // The probe voltages now, in mV.
+  const std::array<double, 3>& lambdaMv() const { return lambda_; }
+  // Called after every model step (the unit logs its lambda tables there).
+  std::function<void(const Engine&)> onStep;
+
   // Test ignition angle set with "W" 7 (255: use the curve).
   int testIgnitionRaw = 255;
   bool learning = false;
+  // Called after every model step with its length in seconds (the unit's learning).
+  std::function<void(double)> afterStep;
 
  private:
   void step(double dt, const SetupImage& setup);

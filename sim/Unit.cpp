@@ -17,7 +17,12 @@ void put16(std::vector<std::uint8_t>& out, int v) {
 }  // namespace
 
 Unit::Unit(UnitState& state, Engine& engine, std::FILE* trace)
-    : state_(state), engine_(engine), trace_(trace) {}
+    : state_(state), engine_(engine), trace_(trace) {
+  engine_.onStep = [this](const Engine& e) {
+    state_.lambda.record(e.rpm(), e.throttle(), e.lambdaMv(),
+                         state_.ram[off::lambdaLoggingActive] != 0);
+  };
+}
 
 int Unit::parameterBytes(char letter) {
   switch (letter) {
@@ -95,13 +100,14 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       break;
     case 'S':
       std::copy(params_.begin(), params_.end(), state_.ram.begin());
+      engine_.learning = state_.ram[off::learningActive] != 0;
       break;
     case 'E':
       state_.eeprom = state_.ram;
       if (onPersist) onPersist();
       break;
     case 'N':
-      restart();
+      restart(seconds);
       break;
     case 'U':
       if (onUpdateRequest) onUpdateRequest(seconds);
@@ -120,15 +126,26 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       writeCurvePoint(off::engineTempCorrection);
       break;
     case 'W':
-      if (params_[0] == 7) engine_.testIgnitionRaw = params_[1];
-      if (params_[0] == 8) engine_.learning = params_[1] != 0;
+      setParameter(seconds);
+      break;
+    case 'V':
+      traceEffect(seconds, outputs_.apply(params_, seconds));
+      break;
+    case 'B':
+      // The engine catches up first, so the log holds everything up to this moment.
+      engine_.advanceTo(seconds, state_.ram);
+      state_.lambda.reply(params_[0], state_.ram[off::lambdaLoggingActive], reply);
+      break;
+    case 'C':
+      engine_.advanceTo(seconds, state_.ram);
+      state_.lambda.clear(params_[0]);
       break;
     case 'X':
       if (params_[0] == 4 && params_.size() == 2) state_.calibration = params_[1];
       if (params_[0] == 3) {
         // An erased EEPROM reads 0xFF throughout; the unit restarts with it.
         state_.eeprom.fill(0xFF);
-        restart();
+        restart(seconds);
       }
       break;
     default:
@@ -136,11 +153,44 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
   }
 }
 
-void Unit::restart() {
+void Unit::restart(double seconds) {
+  // The working setup comes back from the EEPROM.
   state_.ram = state_.eeprom;
+  engine_.learning = state_.ram[off::learningActive] != 0;
   state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
   engine_.testIgnitionRaw = 255;
+  outputs_ = TestOutputs{};  // a restart switches every test output off
+  traceEffect(seconds, "restart");
   if (onPersist) onPersist();
+}
+
+void Unit::traceEffect(double seconds, const std::string& effect) {
+  if (!trace_ || effect.empty()) return;
+  std::fprintf(trace_, "%.3f = %s\n", seconds * 1000.0, effect.c_str());
+  std::fflush(trace_);
+}
+
+void Unit::setParameter(double seconds) {
+  const int value = params_[1];
+  switch (params_[0]) {
+    case 6:
+      // The sensor position is a setup value the unit uses at once.
+      state_.ram[off::sensorAngle] = static_cast<std::uint8_t>(value);
+      traceEffect(seconds, "sensor " + std::to_string(value));
+      break;
+    case 7:
+      engine_.testIgnitionRaw = value;
+      traceEffect(seconds, value == 255 ? std::string("ignition curve")
+                                        : "ignition constant " + std::to_string(value - 50));
+      break;
+    case 8:
+      // The switch is kept in the working setup as well, where "L" reports it.
+      engine_.learning = value != 0;
+      state_.ram[off::learningActive] = engine_.learning ? 1 : 0;
+      break;
+    default:
+      break;
+  }
 }
 
 void Unit::writeCurvePoint(int offset) {
@@ -191,7 +241,10 @@ void Unit::identification(std::vector<std::uint8_t>& reply) const {
 
 void Unit::vitalData(double seconds, std::vector<std::uint8_t>& reply) {
   engine_.advanceTo(seconds, state_.ram);
-  const Sample s = engine_.sample(state_.ram, seconds);
+  Sample s = engine_.sample(state_.ram, seconds);
+  // A switched output under test is on for its test time.
+  if (outputs_.outputOn(1, seconds)) s.output1 = 1;
+  if (outputs_.outputOn(2, seconds)) s.output2 = 1;
   auto u8 = [&reply](int v) { reply.push_back(static_cast<std::uint8_t>(v & 0xFF)); };
   u8('d');
   put16(reply, s.engineSpeed);

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "Engine.h"
+#include "LambdaLogs.h"
 #include "SimSetup.h"
+#include "TestOutputs.h"
 
 namespace orksim {
 
@@ -22,6 +24,7 @@ struct UnitState {
   std::string hardware = "1.2";
   std::string software = "2.7";
   std::string bootLoader = "1.0";
+  LambdaLogs lambda;
 };
 
 class Unit {
@@ -41,12 +44,18 @@ class Unit {
   // Called when "U" asks the unit to enter its boot loader (at `seconds`).
   std::function<void(double)> onUpdateRequest;
 
-  // A restart: the working setup comes back from the EEPROM and the restart is counted.
-  void restart();
+  // A restart at `seconds`: the working setup comes back from the EEPROM, the test outputs
+  // go off and the restart is counted.
+  void restart(double seconds);
+
+  const TestOutputs& testOutputs() const { return outputs_; }
 
  private:
   void execute(double seconds, std::vector<std::uint8_t>& reply);
   void traceCommand(double seconds);
+  // A second trace line saying what a test command did ("= pump on").
+  void traceEffect(double seconds, const std::string& effect);
+  void setParameter(double seconds);
   void identification(std::vector<std::uint8_t>& reply) const;
   void writeCurvePoint(int offset);
   void vitalData(double seconds, std::vector<std::uint8_t>& reply);
@@ -56,6 +65,7 @@ class Unit {
   UnitState& state_;
   Engine& engine_;
   std::FILE* trace_;
+  TestOutputs outputs_;
   char command_ = 0;
   std::vector<std::uint8_t> params_;
   int expected_ = 0;

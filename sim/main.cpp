@@ -25,6 +25,7 @@
 
 #include "BootLoader.h"
 #include "Engine.h"
+#include "Learning.h"
 #include "LinePacer.h"
 #include "Pty.h"
 #include "StateFile.h"
@@ -189,6 +190,9 @@ int main(int argc, char** argv) {
 
   std::FILE* trace = opt.trace.empty() ? nullptr : std::fopen(opt.trace.c_str(), "w");
   orksim::Engine engine(opt.scenario, opt.seed);
+  engine.learning = state.ram[orksim::off::learningActive] != 0;
+  orksim::Learner learner;
+  engine.afterStep = [&](double dt) { learner.step(dt, state.ram, engine); };
   orksim::Unit unit(state, engine, trace);
   unit.onPersist = [&] { orksim::saveState(opt.state, state); };
   orksim::BootLoader boot(trace);
@@ -196,7 +200,7 @@ int main(int argc, char** argv) {
   boot.onComplete = [&](const std::vector<std::uint8_t>& image) {
     writeFirmware(opt.firmwareOut, image);
   };
-  boot.onLeave = [&] { unit.restart(); };
+  boot.onLeave = [&](double seconds) { unit.restart(seconds); };
   orksim::LinePacer pacer;
   orksim::Pty pty;
   if (!pty.open(opt.link)) {

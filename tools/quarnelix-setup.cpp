@@ -34,7 +34,7 @@ std::variant<qx::ListedSetup, std::monostate> readSetup(const std::string& path)
                  path.c_str());
     return std::monostate{};
   }
-  auto setup = qx::readSetupForListing(*bytes);
+  auto setup = qx::readSetupForListing(*bytes, qx::fileSize(path));
   if (auto* problem = std::get_if<std::string>(&setup)) {
     std::fprintf(stderr, "quarnelix-setup: %s: %s\n", path.c_str(), problem->c_str());
     return std::monostate{};

@@ -31,7 +31,7 @@ Hauptdialog::Hauptdialog() : FormWindow(830, 780, true) {
 
   placeFrame(a, QStringLiteral("Motor"), 10, 10, 580, 70);
   label(a, "Datei:", 20, 30);
-  fileNameValue = placeLabel(a, QString(), 110, 30, 470, 20);
+  fileNameValue = placeValue(a, 110, 30, 470, 20);
   label(a, "Beschreibung:", 20, 50);
   descriptionField = placeField(a, 110, 50, 470, 20,
                                 QStringLiteral("Beschreibung der geladenen Einstellungsdatei"));
@@ -44,9 +44,6 @@ Hauptdialog::Hauptdialog() : FormWindow(830, 780, true) {
 
   infoLabel = placeLabel(a, QStringLiteral("Quarnelix 1.E"), 340, 755, 125, 20);
   infoLabel->setAlignment(Qt::AlignCenter);
-
-  settingsButton = placeButton(a, QStringLiteral("Einstellungen"), 10, 750, 100, 25,
-                               QStringLiteral("Öffnet das Fenster 'Einstellungen'"));
 }
 
 void Hauptdialog::buildCalculated() {

@@ -39,6 +39,7 @@ TEST(QuarnelixSetupTool, ShowDiffAndTheirExitCodes) {
   r.mapCell(16, 8) = 999;
   const std::string b = write("b.ork", r);
   const std::string shortFile = write("kurz.ork", r, 600);
+  const std::string hugeFile = write("gross.ork", r, 10 * 1024 * 1024);
 
   std::string out;
   EXPECT_EQ(run("show " + a, out), 0);
@@ -53,6 +54,8 @@ TEST(QuarnelixSetupTool, ShowDiffAndTheirExitCodes) {
   out.clear();
   EXPECT_EQ(run("show " + shortFile, out), 2);
   EXPECT_NE(out.find("Die Datei hat 600 Bytes; eine Setup-Datei hat 715 Bytes."), std::string::npos);
+  EXPECT_EQ(run("show " + hugeFile, out), 2);
+  EXPECT_NE(out.find("Die Datei hat 10485760 Bytes;"), std::string::npos);
   EXPECT_EQ(run("diff " + a + " " + dir.file("fehlt.ork"), out), 2);
   EXPECT_EQ(run("show", out), 2);
   EXPECT_EQ(run("zeige " + a, out), 2);

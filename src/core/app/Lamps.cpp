@@ -12,8 +12,12 @@ Rgb connectionLampColour(bool comChecked, const LinkFlags& link) {
 }
 
 LampDrawing connectionLamp(int width, int height, bool comChecked, const LinkFlags& link) {
-  return {colours::kCanvasBackground, width / 2.0, height / 2.0, height / 2.0,
-          height / 2.0 - 2, connectionLampColour(comChecked, link)};
+  return connectionLamp(width, height, connectionLampColour(comChecked, link));
+}
+
+LampDrawing connectionLamp(int width, int height, Rgb colour) {
+  return {colours::kCanvasBackground, width / 2.0, height / 2.0, height / 2.0, height / 2.0 - 2,
+          colour};
 }
 
 Rgb loggerLampColour(bool recording, bool identified) {

@@ -19,6 +19,7 @@ struct LampDrawing {
 // green with an identified unit, red otherwise.
 Rgb connectionLampColour(bool comChecked, const LinkFlags& link);
 LampDrawing connectionLamp(int width, int height, bool comChecked, const LinkFlags& link);
+LampDrawing connectionLamp(int width, int height, Rgb colour);
 
 // Logger lamp (logger window): recording and identified green, recording only orange,
 // identified only red, neither grey.

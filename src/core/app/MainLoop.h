@@ -18,8 +18,8 @@ class Requesters;
 
 enum class TimerId : int { Com = 1, Logger = 10 };
 
-// The work of the program's parts that a pass of the loop calls, in the order the loop
-// calls them. Parts that do not exist yet keep the empty defaults.
+// The work of the program's subsystems that a pass of the loop calls, in the order the loop
+// calls them. Windows and subsystems that do not exist yet keep the empty defaults.
 class TickSteps {
  public:
   virtual ~TickSteps() = default;

@@ -45,7 +45,11 @@ std::string messageFileLine(const LocalDateTime& t, const std::string& message) 
   char stamp[64];
   std::snprintf(stamp, sizeof stamp, "%d.%02d.%02d %02d:%02d:%02d : ", t.year, t.month, t.day,
                 t.hour, t.minute, t.second);
-  return stamp + message;
+  // One message, one line: a control character inside it would break the file's layout.
+  std::string line = stamp + message;
+  for (char& c : line)
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  return line;
 }
 
 }  // namespace qx

@@ -1,6 +1,6 @@
 #pragma once
 // The program-wide state. One Program object lives for the whole run and is passed by
-// reference to every part that needs it; there are no globals.
+// reference to every subsystem that needs it; there are no globals.
 
 #include <array>
 #include <string>

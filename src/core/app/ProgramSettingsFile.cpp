@@ -32,6 +32,14 @@ std::string oneLine(const std::string& text) {
   return out;
 }
 
+// The first line of a foreign settings file as the message names it: as it stands, except
+// that control characters (a binary file) become blanks and a line beyond any version name
+// (some other file altogether) is cut at 1000 characters.
+std::string versionForMessage(const std::string& line) {
+  constexpr std::size_t kLongestShown = 1000;
+  return oneLine(utf8Left(line, kLongestShown));
+}
+
 // Reads the fields in file order; after the first field the file does not hold, nothing more
 // is taken, so every later field keeps its default.
 class FieldReader {
@@ -219,9 +227,8 @@ void loadProgramSettings(Program& program, Requesters& requesters) {
     ProgramSettings read = program.settings;
     const SettingsFileRead result = decodeProgramSettings(*file, info.version, read);
     if (!result.versionMatches) {
-      // A long first line is cut for the message; the file is replaced at the end anyway.
       requesters.message(info.programName,
-                         "Die Einstellungsdatei (für " + utf8Left(result.versionLine, 100) +
+                         "Die Einstellungsdatei (für " + versionForMessage(result.versionLine) +
                              ") im Programmverzeichnis\rpasst nicht zu dieser Programmersion (" +
                              info.programName + info.version +
                              ").\r\rStandardeinstellungen werden verwendet.");

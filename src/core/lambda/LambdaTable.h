@@ -12,11 +12,16 @@ struct LambdaTable {
   static constexpr int kColumns = 17, kRows = 9, kProbes = 3;
 
   int& at(int column, int row, int probe) {
-    return cells[static_cast<std::size_t>(((column - 1) * kRows + (row - 1)) * kProbes + (probe - 1))];
+    return cells[static_cast<std::size_t>(((column - 1) * kRows + (row - 1)) * kProbes +
+                                          (probe - 1))];
   }
   int at(int column, int row, int probe) const {
-    return cells[static_cast<std::size_t>(((column - 1) * kRows + (row - 1)) * kProbes + (probe - 1))];
+    return cells[static_cast<std::size_t>(((column - 1) * kRows + (row - 1)) * kProbes +
+                                          (probe - 1))];
   }
+
+  // "Werte löschen", and the start of a file load.
+  void clear() { cells.fill(0); }
 
   std::array<int, kColumns * kRows * kProbes> cells{};
   // "Vitaldaten lesen": the table is filled from the live data.

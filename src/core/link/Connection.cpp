@@ -59,10 +59,12 @@ bool identify(Program& p, SerialLink& link) {
   d.restartCount = high * 256 + link.readByte();
 
   p.reportStatus("von ORK gelesen:");
-  p.reportStatus("- Gerät: " + latin1ToUtf8(d.device));
-  p.reportStatus("- HW:    " + latin1ToUtf8(d.hardware));
-  p.reportStatus("- SW:    " + latin1ToUtf8(d.software));
-  p.reportStatus("- BL:    " + latin1ToUtf8(d.bootLoader));
+  // The unit's bytes become one line each, as in the files: control bytes are "." in the
+  // device type and blanks in the versions.
+  p.reportStatus("- Gerät: " + unitTextForLine(d.device, '.'));
+  p.reportStatus("- HW:    " + unitTextForLine(d.hardware, ' '));
+  p.reportStatus("- SW:    " + unitTextForLine(d.software, ' '));
+  p.reportStatus("- BL:    " + unitTextForLine(d.bootLoader, ' '));
   p.reportStatus("ORK wurde identifiziert");
   p.link.unitIdentified = true;
   return true;
@@ -157,10 +159,15 @@ void clearDeviceInfo(Program& p) { p.device = DeviceInfo{}; }
 void connectionStep(Program& p, SerialLink& link, Requesters& requesters,
                     const std::function<void()>& readSetup) {
   followCheckBox(p, link);
-  if (p.link.portOpen && !p.link.firmwareTransferActive && !p.link.unitIdentified) {
+  if (p.link.linkErrorCode != LinkError::None) {
+    // The error of the last exchange (a failed open just now, or a live-data reply of the
+    // last tick) is reported before anything else touches the link; identifying first would
+    // reset it unseen. The unit is identified again at the next tick.
+    handleLinkError(p, link);
+  } else if (p.link.portOpen && !p.link.firmwareTransferActive && !p.link.unitIdentified) {
     if (identify(p, link) && p.settings.readSetupAfterIdentify && readSetup) readSetup();
+    handleLinkError(p, link);
   }
-  handleLinkError(p, link);
   askQuitQuestion(p, requesters);
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/util/Rgb.h"
+
 namespace qx {
 
 struct Program;
@@ -24,6 +26,8 @@ struct ComControls {
   std::vector<std::string> extraPorts;
   // The name of the port that is open now (empty when closed).
   std::string openName;
+  // The colour the connection lamp was last drawn in (by the tick's lamp step).
+  Rgb lamp = colours::kLampGrey;
 
   std::string selectedName() const {
     return selected >= 0 && selected < static_cast<int>(ports.size()) ? ports[selected]

@@ -109,9 +109,11 @@ void diffLine(std::string& out, const std::string& label, const std::string& a,
 }
 }  // namespace
 
-std::variant<ListedSetup, std::string> readSetupForListing(std::span<const std::uint8_t> file) {
-  if (file.size() != kSetupFileSize)
-    return "Die Datei hat " + intText(static_cast<long long>(file.size())) +
+std::variant<ListedSetup, std::string> readSetupForListing(std::span<const std::uint8_t> file,
+                                                          std::optional<std::uintmax_t> sizeOnDisk) {
+  const std::uintmax_t size = sizeOnDisk.value_or(file.size());
+  if (file.size() != kSetupFileSize || size != kSetupFileSize)
+    return "Die Datei hat " + intText(static_cast<long long>(size)) +
            " Bytes; eine Setup-Datei hat " + intText(kSetupFileSize) + " Bytes.";
   const SetupFileContents contents = parseSetupFile(file);
   if (!contents.nominal())

@@ -3,6 +3,7 @@
 // shown value and unit, the maps and curves as tables, and the differences of two files.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
@@ -19,7 +20,9 @@ struct ListedSetup {
 
 // The setup in a file of the nominal 715-byte layout, or a German sentence saying why the
 // file is not one.
-std::variant<ListedSetup, std::string> readSetupForListing(std::span<const std::uint8_t> file);
+// sizeOnDisk is the file's real size when only its start was read.
+std::variant<ListedSetup, std::string> readSetupForListing(
+    std::span<const std::uint8_t> file, std::optional<std::uintmax_t> sizeOnDisk = {});
 
 // The header, every parameter the file holds, then the InjectionMap and the three curves.
 std::string listSetup(const ListedSetup& setup);

@@ -22,6 +22,8 @@ void runSensorCheck(SensorCheck& c, const VitalData& v, int missing, int wheelTe
     }
   }
 
+  c.ignitionAngleText = intText(v.ignitionAngleRaw - 50);
+  c.testIgnitionRaw = v.testIgnitionRaw;
   if (v.testIgnitionRaw != 255) {
     c.testConstantAngle = v.testIgnitionRaw - 50;
     c.testConstant = true;
@@ -56,6 +58,27 @@ void runSensorCheck(SensorCheck& c, const VitalData& v, int missing, int wheelTe
   }
 
   if (v.engineSpeedClamped > minErrorRpm && c.passed < 4) c.errorCount = (c.errorCount + 1) % 10000;
+}
+
+Drawing sensorLamp(const SensorCheck& check, bool unitIdentified, int width, int height,
+                   Rgb background) {
+  Drawing d;
+  d.width = width;
+  d.height = height;
+  d.background = background;
+  d.fillRect(0, 0, width, height, background);
+  if (!unitIdentified) return d;
+  const double w = width, h = height;
+  constexpr double kWidth = 7;
+  if (check.allPassed()) {
+    constexpr Rgb kCheckGreen{0, 192, 0};
+    d.line(5, h / 2, w / 2, h - 5, kCheckGreen, kWidth);
+    d.line(w / 2, h - 5, w - 5, 5, kCheckGreen, kWidth);
+  } else {
+    d.line(5, 5, w - 5, h - 5, colours::kRed, kWidth);
+    d.line(5, h - 5, w - 5, 5, colours::kRed, kWidth);
+  }
+  return d;
 }
 
 }  // namespace qx

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/draw/Drawing.h"
+
 namespace qx {
 
 struct VitalData;
@@ -18,6 +20,10 @@ struct SensorCheck {
   // The unit's test ignition: a constant angle (option "Konstant v.OT [°KW]:") or the curve.
   bool testConstant = false;
   int testConstantAngle = 0;
+  // The unit's test ignition byte as last reported or set by the test window: 255 the
+  // curve, otherwise the constant angle + 50.
+  int testIgnitionRaw = 255;
+  std::string ignitionAngleText;  // "ZZP v.OT aktuell [°KW]:"
 
   bool allPassed() const { return passed == 4; }
 };
@@ -26,5 +32,10 @@ struct SensorCheck {
 // the gap; minErrorRpm: the speed above which failed checks are counted.
 void runSensorCheck(SensorCheck& check, const VitalData& v, int missingTeeth, int wheelTeeth,
                     int minErrorRpm);
+
+// The 50 x 50 sensor lamp: a green check mark when all four checks passed, a red cross
+// otherwise, only the background while no unit is identified.
+Drawing sensorLamp(const SensorCheck& check, bool unitIdentified, int width, int height,
+                   Rgb background);
 
 }  // namespace qx

@@ -104,6 +104,15 @@ std::string utf16leToUtf8(const std::uint8_t* data, std::size_t size) {
   return out;
 }
 
+std::string unitTextForLine(std::string_view bytes, char replacement) {
+  std::string cleaned(bytes);
+  for (char& c : cleaned) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) c = replacement;
+  }
+  return latin1ToUtf8(cleaned);
+}
+
 std::size_t utf8Length(std::string_view utf8) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < utf8.size();) {

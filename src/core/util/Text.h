@@ -26,6 +26,10 @@ std::string utf8Left(std::string_view utf8, std::size_t n);
 // Bytes taken one per character (as the unit sends its texts) as UTF-8 display text.
 std::string latin1ToUtf8(std::string_view bytes);
 
+// A text from the unit (one byte per character) for a line of text: bytes below 0x20 and
+// DEL become `replacement`, so a line break sent by the unit cannot split the line.
+std::string unitTextForLine(std::string_view bytes, char replacement);
+
 // Appends one code point as UTF-8.
 void appendUtf8(std::string& out, char32_t cp);
 

@@ -1,21 +1,24 @@
 #include "ui/app/Application.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFont>
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QScreen>
 #include <QShortcut>
 
+#include "core/app/Lamps.h"
 #include "core/app/ProgramSettingsFile.h"
 #include "core/app/StartLogo.h"
 #include "core/link/Connection.h"
 #include "core/link/LiveData.h"
 #include "core/link/SetupTransfer.h"
 #include "core/mainwin/MainWindowLogic.h"
+#include "forms/Canvas.h"
 #include "forms/FormWindow.h"
+#include "forms/Hauptdialog.h"
 #include "forms/startlogo.h"
 #include "platform/QtRequesters.h"
 #include "platform/QtSound.h"
@@ -37,10 +40,10 @@ std::unique_ptr<Requesters> makeRequesters(Requesters* given, Application* app) 
 }
 
 QKeySequence keySequence(const Shortcut& s) {
-  static constexpr Qt::Key keys[] = {
-      Qt::Key_Escape, Qt::Key_Return, Qt::Key_Execute, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3,
-      Qt::Key_F4,     Qt::Key_F5,     Qt::Key_F6,      Qt::Key_F7, Qt::Key_F8, Qt::Key_F9,
-      Qt::Key_F10,    Qt::Key_F11,    Qt::Key_F12,     Qt::Key_E};
+  static constexpr Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Execute, Qt::Key_F1,
+                                     Qt::Key_F2,     Qt::Key_F3,     Qt::Key_F4,      Qt::Key_F5,
+                                     Qt::Key_F6,     Qt::Key_F7,     Qt::Key_F8,      Qt::Key_F9,
+                                     Qt::Key_F10,    Qt::Key_F11,    Qt::Key_F12,     Qt::Key_E};
   Qt::KeyboardModifiers mods;
   if (s.modifiers & Shift) mods |= Qt::ShiftModifier;
   if (s.modifiers & Control) mods |= Qt::ControlModifier;
@@ -148,21 +151,27 @@ void Application::createWindows() {
 }
 
 void Application::registerShortcuts(WindowId id, WindowController& controller) {
-  (void)id;
   for (const Shortcut& s : windowShortcuts(id)) {
-    auto* shortcut = new QShortcut(keySequence(s), &controller.window());
-    shortcut->setContext(Qt::WindowShortcut);
-    const int number = s.menuNumber;
-    QObject::connect(shortcut, &QShortcut::activated, [this, &controller, number] {
-      context_.handle(EventInfo{EventKind::Shortcut, EventSource::None},
-                      [&controller, number] { controller.onShortcut(number); });
-    });
+    std::vector<QKeySequence> keys{keySequence(s)};
+    // The keypad's Enter is Return for every window, in this one place.
+    if (s.key == Key::Return)
+      keys.emplace_back(QKeyCombination(keys.front()[0].keyboardModifiers(), Qt::Key_Enter));
+    for (const QKeySequence& key : keys) {
+      auto* shortcut = new QShortcut(key, &controller.window());
+      shortcut->setContext(Qt::WindowShortcut);
+      const int number = s.menuNumber;
+      QObject::connect(shortcut, &QShortcut::activated, [this, &controller, number] {
+        context_.handle(EventInfo{EventKind::Shortcut, EventSource::None},
+                        [&controller, number] { controller.onShortcut(number); });
+      });
+    }
   }
 }
 
 void Application::setTitles() {
   for (const WindowSpec& spec : windowSpecs())
-    if (auto* c = controller(spec.id)) c->window().setWindowTitle(toQ(windowTitle(program_.info, spec.id)));
+    if (auto* c = controller(spec.id))
+      c->window().setWindowTitle(toQ(windowTitle(program_.info, spec.id)));
 }
 
 void Application::checkScreenSize() {
@@ -175,7 +184,7 @@ void Application::checkScreenSize() {
 }
 
 void Application::initialFills() {
-  // Each window's own fill, in the order the parts depend on one another. Windows that do
+  // Each window's own fill, in the order the windows depend on one another. Windows that do
   // not exist yet have nothing to fill.
   refreshPortList(program_, portProbe_);
   // The settings also give the SetupRecord its start values, select the stored port and may
@@ -193,6 +202,7 @@ void Application::initialFills() {
   editorCanvases_ = std::make_unique<EditorCanvases>(program_, mainWindow().form());
   redrawAllEditors();
   clearPointLabels(program_);
+  drawConnectionLamp();
   refreshWindows();
 }
 
@@ -288,7 +298,14 @@ void Application::connectionStep() {
                      [this] { readSetupFromUnit(program_, link_, requesters_); });
 }
 
-void Application::liveDataCycle() { qx::liveDataCycle(program_, link_); }
+void Application::drawConnectionLamp() {
+  program_.com.lamp = connectionLampColour(program_.com.checked, program_.link);
+  mainWindow().form().connectionLamp->update();
+}
+
+void Application::liveDataCycle() {
+  qx::liveDataCycle(program_, link_);
+}
 
 void Application::closePort() {
   link_.closePort();
@@ -296,7 +313,9 @@ void Application::closePort() {
   program_.link.unitIdentified = false;
 }
 
-EditorBoxes Application::editorBoxes() { return program_.editors.boxes; }
+EditorBoxes Application::editorBoxes() {
+  return program_.editors.boxes;
+}
 
 void Application::redrawEditors(const RedrawSet& which) {
   if (editorCanvases_) editorCanvases_->redraw(which);
@@ -306,11 +325,17 @@ void Application::redrawAllEditors() {
   if (editorCanvases_) editorCanvases_->redrawAll();
 }
 
-void Application::armComTimer(int ms) { comTimer_.start(ms); }
+void Application::armComTimer(int ms) {
+  comTimer_.start(ms);
+}
 
-void Application::startLoggerTimer(int ms) { loggerTimer_.start(ms); }
+void Application::startLoggerTimer(int ms) {
+  loggerTimer_.start(ms);
+}
 
-void Application::stopLoggerTimer() { loggerTimer_.stop(); }
+void Application::stopLoggerTimer() {
+  loggerTimer_.stop();
+}
 
 void Application::endLoop() {
   loopEnded_ = true;

@@ -70,6 +70,7 @@ class Application final : public TickSteps, public LoopControl {
 
   // TickSteps
   void connectionStep() override;
+  void drawConnectionLamp() override;
   void liveDataCycle() override;
   void closePort() override;
   EditorBoxes editorBoxes() override;

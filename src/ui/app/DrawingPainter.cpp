@@ -13,7 +13,9 @@
 namespace qx {
 
 namespace {
-QColor colourOf(const Rgb& c) { return QColor(c.r, c.g, c.b, c.a); }
+QColor colourOf(const Rgb& c) {
+  return QColor(c.r, c.g, c.b, c.a);
+}
 
 Qt::PenStyle penStyle(LineStyle s) {
   switch (s) {
@@ -33,7 +35,9 @@ QPen pen(const Rgb& c, double width, LineStyle style = LineStyle::Solid) {
   return p;
 }
 
-QPointF pt(const DrawPoint& p) { return {p.x, p.y}; }
+QPointF pt(const DrawPoint& p) {
+  return {p.x, p.y};
+}
 
 struct ItemPainter {
   QPainter& painter;

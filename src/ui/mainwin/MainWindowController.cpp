@@ -1,8 +1,10 @@
 #include "ui/mainwin/MainWindowController.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -29,7 +31,9 @@
 namespace qx {
 
 namespace {
-void setValue(QLabel* label, const std::string& text) { label->setText(toQ(text)); }
+void setValue(QLabel* label, const std::string& text) {
+  label->setText(toQ(text));
+}
 
 void setColouredValue(QLabel* label, const std::string& text, const Rgb& colour) {
   QPalette palette = label->palette();
@@ -38,20 +42,59 @@ void setColouredValue(QLabel* label, const std::string& text, const Rgb& colour)
   label->setText(toQ(text));
 }
 
-// Forwards the mouse wheel over the map to a handler.
+// Forwards the mouse wheel over the map to a handler while `wanted` says so; otherwise the
+// wheel scrolls the window as usual. Touchpads and fine wheels send fractions of a notch:
+// they add up until a whole notch is there.
 class WheelFilter : public QObject {
  public:
-  WheelFilter(QObject* parent, std::function<void(int)> onWheel)
-      : QObject(parent), onWheel_(std::move(onWheel)) {}
+  WheelFilter(QObject* parent, std::function<bool()> wanted, std::function<void(int)> onWheel)
+      : QObject(parent), wanted_(std::move(wanted)), onWheel_(std::move(onWheel)) {}
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() != QEvent::Wheel) return false;
-    const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
+    if (!wanted_()) {
+      pending_ = 0;
+      return false;
+    }
+    pending_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+    const int notches = pending_ / QWheelEvent::DefaultDeltasPerStep;
+    pending_ -= notches * QWheelEvent::DefaultDeltasPerStep;
     if (notches != 0) onWheel_(notches);
     return true;
   }
 
  private:
+  std::function<bool()> wanted_;
   std::function<void(int)> onWheel_;
+  int pending_ = 0;
+};
+
+// While an editor has the keyboard its keys act whatever control of the window has the
+// focus: a text field must not take "+", "-" or the arrows for itself. The field asks for
+// such keys with a shortcut override; refusing it lets the window's shortcut have the key.
+class EditingKeysFirst : public QObject {
+ public:
+  EditingKeysFirst(QWidget* window, const std::vector<QShortcut*>& keys)
+      : QObject(window), window_(window), keys_(keys) {}
+  bool eventFilter(QObject* target, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    auto* widget = qobject_cast<QWidget*>(target);
+    if (!widget || widget->window() != window_) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    const QKeySequence plain(
+        QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    for (const QShortcut* s : keys_) {
+      if (s->isEnabled() && (s->key() == pressed || s->key() == plain)) {
+        event->ignore();
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  const std::vector<QShortcut*>& keys_;
 };
 }  // namespace
 
@@ -67,26 +110,30 @@ MainWindowController::MainWindowController(UiContext& context)
   wireTransferButtons();
 }
 
-MainWindowController::~MainWindowController() { context_.program.messages.setSink(nullptr); }
+MainWindowController::~MainWindowController() {
+  context_.program.messages.setSink(nullptr);
+}
 
-FormWindow& MainWindowController::window() { return *form_; }
+FormWindow& MainWindowController::window() {
+  return *form_;
+}
 
 void MainWindowController::wireCommunication() {
   Program& p = context_.program;
   Hauptdialog& f = *form_;
   // The check box and the list are read by the connection step at the next tick.
-  QObject::connect(f.comCheck, &QCheckBox::toggled, [this, &p](bool on) {
-    context_.handle([&p, on] { p.com.checked = on; });
-  });
+  QObject::connect(f.comCheck, &QCheckBox::toggled,
+                   [this, &p](bool on) { context_.handle([&p, on] { p.com.checked = on; }); });
   QObject::connect(f.portList, &QComboBox::currentIndexChanged, [this, &p](int index) {
     context_.handle([&p, index] { p.com.selected = index; });
   });
   QObject::connect(f.refreshPortsButton, &QPushButton::clicked, [this, &p] {
     context_.handle([this, &p] { refreshPortList(p, context_.portProbe); });
   });
+  // The lamp shows the colour of the tick's lamp step, not the state at painting time.
   f.connectionLamp->paintFunction = [this, &p](QPainter& painter) {
     const QSize size = form_->connectionLamp->size();
-    paintLamp(painter, connectionLamp(size.width(), size.height(), p.com.checked, p.link));
+    paintLamp(painter, connectionLamp(size.width(), size.height(), p.com.lamp));
   };
 }
 
@@ -105,10 +152,16 @@ void MainWindowController::wireTransferButtons() {
   onClick(f.toUnitButton, [this, &p] { writeSetupToUnit(p, context_.link); });
   onClick(f.toEepromButton, [this, &p] { storeSetupInEeprom(p, context_.link); });
   onClick(f.loadButton, [this, &p] {
+    const int before = p.setupRevision;
     loadSetupFile(p, context_.requesters);
+    // A loaded file's comment replaces whatever the field holds, also an empty one.
+    if (p.setupRevision != before) shownDescription_.reset();
     clearPointLabels(p);
   });
   onClick(f.saveButton, [this, &p] {
+    // The file's comment is the field's text as it stands, confirmed with Return or not.
+    takeDescription(p, fromQ(form_->descriptionField->text()));
+    shownDescription_.reset();
     // The file names the unit that is connected now; nothing when none is identified.
     SetupFileUnit unit;
     if (p.link.unitIdentified) {
@@ -141,10 +194,12 @@ void MainWindowController::wireEditors() {
   box(f.ignitionEditor.autoCheck, &b.ignitionAuto, EventSource::None);
   box(f.ignitionEditor.posCheck, &b.ignitionPos, EventSource::IgnitionPos);
 
-  f.mapCanvas->installEventFilter(new WheelFilter(f.mapCanvas, [this, &p](int notches) {
-    context_.handle(EventInfo{EventKind::Wheel, EventSource::None},
-                    [&p, notches] { wheelOverMap(p, notches); });
-  }));
+  f.mapCanvas->installEventFilter(new WheelFilter(
+      f.mapCanvas, [&p] { return p.editors.boxes.mapKapp; },
+      [this, &p](int notches) {
+        context_.handle(EventInfo{EventKind::Wheel, EventSource::None},
+                        [&p, notches] { wheelOverMap(p, notches); });
+      }));
 }
 
 void MainWindowController::wireEditingKeys() {
@@ -182,6 +237,13 @@ void MainWindowController::wireEditingKeys() {
     });
     editingKeys_.push_back(shortcut);
   }
+  qApp->installEventFilter(new EditingKeysFirst(form_.get(), editingKeys_));
+}
+
+void MainWindowController::startEditingFrom(EditingMode mode) {
+  startEditing(context_.program, mode);
+  // The keys go to the editors now: a text field keeps no focus that could take them.
+  form_->mapCanvas->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindowController::onShortcut(int menuNumber) {
@@ -191,16 +253,16 @@ void MainWindowController::onShortcut(int menuNumber) {
       endEditing(p);
       break;
     case MainMenu::F5:
-      startEditing(p, EditingMode::InjectionMap);
+      startEditingFrom(EditingMode::InjectionMap);
       break;
     case MainMenu::F6:
-      startEditing(p, EditingMode::AirTemp);
+      startEditingFrom(EditingMode::AirTemp);
       break;
     case MainMenu::F7:
-      startEditing(p, EditingMode::EngineTemp);
+      startEditingFrom(EditingMode::EngineTemp);
       break;
     case MainMenu::F8:
-      startEditing(p, EditingMode::Ignition);
+      startEditingFrom(EditingMode::Ignition);
       break;
     case MainMenu::Return:
     case MainMenu::Execute:
@@ -255,7 +317,7 @@ void MainWindowController::refresh() {
   }
   f.hardwareValue->setText(toQ(latin1ToUtf8(p.device.hardware)));
   f.softwareValue->setText(toQ(latin1ToUtf8(p.device.software)));
-  f.connectionLamp->update();
+
   for (QShortcut* s : editingKeys_) s->setEnabled(p.editingMode != EditingMode::None);
   showVitalTexts();
   showPointLabels();

@@ -16,6 +16,7 @@ namespace qx {
 class Hauptdialog;
 class UiContext;
 enum class EditKey;
+enum class EditingMode : int;
 
 // The main window: its keys, its buttons, the live values and the status line.
 class MainWindowController final : public WindowController, public StatusSink {
@@ -39,6 +40,7 @@ class MainWindowController final : public WindowController, public StatusSink {
   void wireEditors();
   void wireTransferButtons();
   void wireEditingKeys();
+  void startEditingFrom(EditingMode mode);
   void showVitalTexts();
   void showPointLabels();
 

@@ -238,6 +238,28 @@ TEST_F(SettingsFileFixture, AnOlderVersionIsRefusedAsAWhole) {
   EXPECT_TRUE(sameSettings(program.settings, ProgramSettings{}));
 }
 
+TEST_F(SettingsFileFixture, TheForeignFirstLineIsNamedAsItStands) {
+  const std::string prefix = "Die Einstellungsdatei (für ";
+  struct Case {
+    std::string firstLine, named;
+  } cases[] = {
+      {std::string(150, 'v'), std::string(150, 'v')},           // longer than a status line
+      {"Kopf\tmit\x01Tab", "Kopf mit Tab"},                    // control bytes as blanks
+      {std::string(5000, 'w'), std::string(1000, 'w')},         // some other file altogether
+  };
+  for (const Case& c : cases) {
+    Bytes file(c.firstLine.begin(), c.firstLine.end());
+    file.push_back('\r');
+    file.push_back('\n');
+    ASSERT_TRUE(writeFileAtomically(cfg, file));
+    requesters.shown.clear();
+    loadProgramSettings(program, requesters);
+    ASSERT_EQ(requesters.shown.size(), 1u);
+    const std::string& text = requesters.shown[0].text;
+    EXPECT_EQ(text.substr(0, prefix.size() + c.named.size() + 1), prefix + c.named + ")");
+  }
+}
+
 TEST_F(SettingsFileFixture, ReadingAFileReportsTheStartAndSavingWritesItBack) {
   ASSERT_TRUE(writeFileAtomically(cfg, encodeProgramSettings(unusual(), "1.E")));
   loadProgramSettings(program, requesters);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/Lamps.h"
+#include "core/app/MessageLog.h"
 #include "core/app/Program.h"
 #include "core/link/SerialLink.h"
 #include "support/LinkHarness.h"
@@ -59,6 +60,24 @@ TEST_F(ConnectionFixture, TickingComOpensThePortAndIdentifiesTheUnitInTheSameSte
   port.written.clear();
   tick();
   EXPECT_TRUE(port.written.empty());
+}
+
+TEST_F(ConnectionFixture, ControlBytesFromTheUnitNeverBreakAMessageLine) {
+  port.onWrite = [this](std::uint8_t b) {
+    if (b != 'I') return;
+    std::string text = "iOR\r\nTest    1\n22.71.0";
+    std::vector<std::uint8_t> r(text.begin(), text.end());
+    r.insert(r.end(), {0x00, 0x01});
+    port.arrive(r, 5);
+  };
+  program.com.checked = true;
+  tick();
+  const Messages m = takeMessages();
+  ASSERT_EQ(m.size(), 7u);
+  EXPECT_EQ(m[2], "- Gerät: OR..Test    ");
+  EXPECT_EQ(m[3], "- HW:    1 2");
+  EXPECT_EQ(program.device.device, "OR\r\nTest    ");  // kept as sent, for the unit's files
+  EXPECT_EQ(messageFileLine({2018, 5, 7, 14, 3, 9}, "a\r\nb"), "2018.05.07 14:03:09 : a  b");
 }
 
 TEST_F(ConnectionFixture, NoUnitGivesTheTimeoutPairOnEveryTick) {

@@ -89,5 +89,24 @@ TEST(SensorCheck, TestIgnitionSelectsTheConstantAngleOrTheCurve) {
   EXPECT_FALSE(c.testConstant);
 }
 
+TEST(SensorCheck, TheLampShowsACheckMarkACrossOrNothing) {
+  SensorCheck c;
+  runSensorCheck(c, wheel36minus2(3000), 2, 36, 1000);
+  const Rgb grey{128, 128, 128};
+  const Drawing ok = sensorLamp(c, true, 50, 50, grey);
+  ASSERT_EQ(ok.items.size(), 3u);  // background, two strokes of 7
+  const auto& stroke = std::get<DrawLine>(ok.items[1]);
+  EXPECT_EQ(stroke.from, (DrawPoint{5, 25}));
+  EXPECT_EQ(stroke.to, (DrawPoint{25, 45}));
+  EXPECT_EQ(stroke.colour, (Rgb{0, 192, 0}));
+  EXPECT_EQ(std::get<DrawLine>(ok.items[2]).to, (DrawPoint{45, 5}));
+  c.passed = 3;
+  const Drawing failed = sensorLamp(c, true, 50, 50, grey);
+  const auto& cross = std::get<DrawLine>(failed.items[2]);
+  EXPECT_EQ(cross.from, (DrawPoint{5, 45}));
+  EXPECT_EQ(cross.colour, (Rgb{255, 0, 0}));
+  EXPECT_EQ(sensorLamp(c, false, 50, 50, grey).items.size(), 1u);
+}
+
 }  // namespace
 }  // namespace qx
