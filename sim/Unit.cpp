@@ -107,14 +107,10 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       if (onPersist) onPersist();
       break;
     case 'N':
-      // A restart: the working setup comes back from the EEPROM.
-      state_.ram = state_.eeprom;
-      engine_.learning = state_.ram[off::learningActive] != 0;
-      state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
-      engine_.testIgnitionRaw = 255;
-      outputs_ = TestOutputs{};  // a restart switches every test output off
-      traceEffect(seconds, "restart");
-      if (onPersist) onPersist();
+      restart(seconds);
+      break;
+    case 'U':
+      if (onUpdateRequest) onUpdateRequest(seconds);
       break;
     case 'K':
       if (params_[0] >= 1 && params_[0] <= 17 && params_[1] >= 1 && params_[1] <= 9)
@@ -146,10 +142,26 @@ void Unit::execute(double seconds, std::vector<std::uint8_t>& reply) {
       break;
     case 'X':
       if (params_[0] == 4 && params_.size() == 2) state_.calibration = params_[1];
+      if (params_[0] == 3) {
+        // An erased EEPROM reads 0xFF throughout; the unit restarts with it.
+        state_.eeprom.fill(0xFF);
+        restart(seconds);
+      }
       break;
     default:
       break;  // understood; its answer comes with the program's use of it
   }
+}
+
+void Unit::restart(double seconds) {
+  // The working setup comes back from the EEPROM.
+  state_.ram = state_.eeprom;
+  engine_.learning = state_.ram[off::learningActive] != 0;
+  state_.restartCount = (state_.restartCount + 1) & 0xFFFF;
+  engine_.testIgnitionRaw = 255;
+  outputs_ = TestOutputs{};  // a restart switches every test output off
+  traceEffect(seconds, "restart");
+  if (onPersist) onPersist();
 }
 
 void Unit::traceEffect(double seconds, const std::string& effect) {

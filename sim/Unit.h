@@ -41,6 +41,12 @@ class Unit {
 
   // Called when the unit's lasting memory changed (EEPROM written, restart counted).
   std::function<void()> onPersist;
+  // Called when "U" asks the unit to enter its boot loader (at `seconds`).
+  std::function<void(double)> onUpdateRequest;
+
+  // A restart at `seconds`: the working setup comes back from the EEPROM, the test outputs
+  // go off and the restart is counted.
+  void restart(double seconds);
 
   const TestOutputs& testOutputs() const { return outputs_; }
 

@@ -1,13 +1,15 @@
 // ork-sim: a simulated ORK unit on a pseudo terminal.
 //
 //   ork-sim [--link PATH] [--scenario idle|drive|dyno] [--seed N] [--state FILE]
-//           [--trace FILE] [--fault NAME] [--control FILE]
+//           [--trace FILE] [--fault NAME] [--control FILE] [--firmware-out FILE]
 //
 // Faults (also switched at run time by writing the name into the control file; SIGUSR1
 // makes the simulator read it at once): none, silent, wrong-echo, stray-byte, truncate,
 // slow, and hangup (the line goes away and comes back on a new device, as an unplugged
 // adapter would). The control word "overheat" makes the engine overheat, so that the unit
-// reports its emergency program; any other word ends it.
+// reports its emergency program; any other word ends it. drop-ack and corrupt-ack spoil the
+// boot loader's next acknowledgement of a firmware block (lost, or with its top bit flipped).
+// --firmware-out FILE receives the firmware image of every completed update.
 
 #include <poll.h>
 #include <signal.h>
@@ -22,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "BootLoader.h"
 #include "Engine.h"
 #include "Learning.h"
 #include "LinePacer.h"
@@ -34,7 +37,18 @@ namespace {
 volatile sig_atomic_t gStop = 0;
 volatile sig_atomic_t gReadControl = 0;
 
-enum class Fault { None, Silent, WrongEcho, StrayByte, Truncate, Slow, Hangup, Unknown };
+enum class Fault {
+  None,
+  Silent,
+  WrongEcho,
+  StrayByte,
+  Truncate,
+  Slow,
+  Hangup,
+  DropAck,
+  CorruptAck,
+  Unknown
+};
 
 Fault parseFault(const std::string& name) {
   if (name == "none" || name.empty()) return Fault::None;
@@ -44,11 +58,13 @@ Fault parseFault(const std::string& name) {
   if (name == "truncate") return Fault::Truncate;
   if (name == "slow") return Fault::Slow;
   if (name == "hangup") return Fault::Hangup;
+  if (name == "drop-ack") return Fault::DropAck;
+  if (name == "corrupt-ack") return Fault::CorruptAck;
   return Fault::Unknown;
 }
 
 struct Options {
-  std::string link, state, trace, control;
+  std::string link, state, trace, control, firmwareOut;
   orksim::Scenario scenario = orksim::Scenario::Drive;
   std::uint64_t seed = 1;
   Fault fault = Fault::None;
@@ -57,7 +73,8 @@ struct Options {
 int usage() {
   std::fprintf(stderr,
                "usage: ork-sim [--link PATH] [--scenario idle|drive|dyno] [--seed N]\n"
-               "               [--state FILE] [--trace FILE] [--fault NAME] [--control FILE]\n");
+               "               [--state FILE] [--trace FILE] [--fault NAME] [--control FILE]\n"
+               "               [--firmware-out FILE]\n");
   return 2;
 }
 
@@ -78,6 +95,8 @@ bool parseArgs(int argc, char** argv, Options& o) {
       if (!value(o.trace)) return false;
     } else if (a == "--control") {
       if (!value(o.control)) return false;
+    } else if (a == "--firmware-out") {
+      if (!value(o.firmwareOut)) return false;
     } else if (a == "--scenario") {
       if (!value(v) || !orksim::parseScenario(v, o.scenario)) return false;
     } else if (a == "--seed") {
@@ -132,6 +151,22 @@ double applyFault(Fault fault, std::vector<std::uint8_t>& reply) {
   return orksim::kByteSeconds;
 }
 
+// The boot loader's faults act on its next acknowledgement only.
+void armBootFault(Fault fault, orksim::BootLoader& boot) {
+  if (fault == Fault::DropAck) boot.armAckFault(orksim::BootLoader::AckFault::Drop);
+  if (fault == Fault::CorruptAck) boot.armAckFault(orksim::BootLoader::AckFault::Corrupt);
+}
+
+// Writes the received firmware next to the target and renames it over it when complete.
+void writeFirmware(const std::string& path, const std::vector<std::uint8_t>& image) {
+  if (path.empty()) return;
+  const std::string tmp = path + ".tmp";
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return;
+  const bool ok = std::fwrite(image.data(), 1, image.size(), f) == image.size();
+  if (std::fclose(f) == 0 && ok) std::rename(tmp.c_str(), path.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -161,6 +196,12 @@ int main(int argc, char** argv) {
   engine.afterStep = [&](double dt) { learner.step(dt, state.ram, engine); };
   orksim::Unit unit(state, engine, trace);
   unit.onPersist = [&] { orksim::saveState(opt.state, state); };
+  orksim::BootLoader boot(trace);
+  unit.onUpdateRequest = [&](double seconds) { boot.enter(seconds); };
+  boot.onComplete = [&](const std::vector<std::uint8_t>& image) {
+    writeFirmware(opt.firmwareOut, image);
+  };
+  boot.onLeave = [&](double seconds) { unit.restart(seconds); };
   orksim::LinePacer pacer;
   orksim::Pty pty;
   if (!pty.open(opt.link)) {
@@ -173,6 +214,7 @@ int main(int argc, char** argv) {
 
   Clock clock;
   Fault fault = opt.fault;
+  armBootFault(fault, boot);
   std::string lastControl;
   double nextControlCheck = 0;
   std::vector<std::uint8_t> reply;
@@ -198,9 +240,15 @@ int main(int argc, char** argv) {
           fault = Fault::None;
         } else if (f != Fault::Unknown) {
           fault = f;
+          armBootFault(fault, boot);
         }
       }
     }
+
+    reply.clear();
+    double replyAt = now;
+    boot.poll(now, reply, replyAt);
+    if (!reply.empty()) pacer.enqueue(reply, replyAt, orksim::kByteSeconds);
 
     const double next = pacer.flush(pty.masterFd(), now);
     int timeoutMs = 20;
@@ -216,6 +264,12 @@ int main(int argc, char** argv) {
     const double at = clock.seconds();
     for (ssize_t i = 0; i < n; ++i) {
       reply.clear();
+      if (boot.active()) {
+        double replyAt = at;
+        boot.receive(buf[i], at, reply, replyAt);
+        if (!reply.empty()) pacer.enqueue(reply, replyAt, orksim::kByteSeconds);
+        continue;
+      }
       unit.receive(buf[i], at, reply);
       if (reply.empty()) continue;
       const double perByte = applyFault(fault, reply);

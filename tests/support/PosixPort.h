@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -48,6 +49,11 @@ class PosixPort final : public BytePort {
     byte = queue_.front();
     queue_.pop_front();
     return true;
+  }
+  std::size_t bytesToWrite() override {
+    int queued = 0;
+    if (fd_ < 0 || ::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued < 0) return 0;
+    return static_cast<std::size_t>(queued);
   }
   void waitForMore(int ms) override {
     if (fd_ < 0) {

@@ -62,6 +62,7 @@ class ScriptedPort final : public BytePort {
     queue_.pop_front();
     return true;
   }
+  std::size_t bytesToWrite() override { return outputQueued; }
   void waitForMore(int ms) override {
     // Time moves to the next arrival, or by ms when none comes earlier.
     std::int64_t until = clock_.nowMs + ms;
@@ -90,6 +91,8 @@ class ScriptedPort final : public BytePort {
 
   std::vector<Written> written;
   bool canOpen = true;
+  // What bytesToWrite reports: bytes still on their way to the line.
+  std::size_t outputQueued = 0;
   std::string openedName;
   PortBuffers openedBuffers;
   int closes = 0;

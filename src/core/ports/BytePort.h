@@ -29,6 +29,8 @@ class BytePort {
   virtual std::size_t bytesAvailable() = 0;
   // Takes one waiting byte; false (and nothing read) when none is waiting. Never blocks.
   virtual bool readByte(std::uint8_t& byte) = 0;
+  // Bytes written but still waiting in the output queue for the line; never blocks.
+  virtual std::size_t bytesToWrite() { return 0; }
   // Waits until more bytes arrive or ms milliseconds have passed, whichever comes first.
   virtual void waitForMore(int ms) = 0;
   // True once the device went away (unplugged adapter, simulator ended). The platform
