@@ -14,11 +14,13 @@ namespace qx {
 
 namespace {
 using F = SetupField;
-std::size_t at(SetupField f) { return static_cast<std::size_t>(f); }
+std::size_t at(SetupField f) {
+  return static_cast<std::size_t>(f);
+}
 }  // namespace
 
 Einstellungendialog::Einstellungendialog()
-    : FormWindow(750, 720, true),
+    : FormWindow(WindowId::Settings),
       fields_(static_cast<std::size_t>(kSetupFieldCount), nullptr),
       groups_(static_cast<std::size_t>(kSetupFieldCount), nullptr),
       checks_(static_cast<std::size_t>(kSetupFieldCount), nullptr) {
@@ -35,9 +37,15 @@ Einstellungendialog::Einstellungendialog()
   outputFrame();
 }
 
-QLineEdit* Einstellungendialog::field(SetupField f) const { return fields_.at(at(f)); }
-QButtonGroup* Einstellungendialog::group(SetupField f) const { return groups_.at(at(f)); }
-QCheckBox* Einstellungendialog::check(SetupField f) const { return checks_.at(at(f)); }
+QLineEdit* Einstellungendialog::field(SetupField f) const {
+  return fields_.at(at(f));
+}
+QButtonGroup* Einstellungendialog::group(SetupField f) const {
+  return groups_.at(at(f));
+}
+QCheckBox* Einstellungendialog::check(SetupField f) const {
+  return checks_.at(at(f));
+}
 
 QRadioButton* Einstellungendialog::option(SetupField f, int index) const {
   QButtonGroup* g = group(f);
@@ -135,9 +143,9 @@ void Einstellungendialog::injectionFrame() {
                             "Zylinder %1 erweitert.")
                  .arg(c + 1));
     placeLabel(a, QStringLiteral("°/oo"), 183, y);
-    QLineEdit* balance = addField(balances[c], 290, y, 50,
-                                  QStringLiteral("Korrekturfaktor zur Gleichbehandlung aller Düsen"),
-                                  false);
+    QLineEdit* balance =
+        addField(balances[c], 290, y, 50,
+                 QStringLiteral("Korrekturfaktor zur Gleichbehandlung aller Düsen"), false);
     balance->setReadOnly(true);
     balance->setFocusPolicy(Qt::NoFocus);
     balance->setAlignment(Qt::AlignRight);
@@ -232,9 +240,9 @@ void Einstellungendialog::ignitionFrame() {
                            "diesen entsprechend an."));
 }
 
-void Einstellungendialog::sensorRow(int y, const QString& name, SetupField volt1,
-                                    SetupField value1, SetupField volt2, SetupField value2,
-                                    const QString& unit, int row) {
+void Einstellungendialog::sensorRow(int y, const QString& name, SetupField volt1, SetupField value1,
+                                    SetupField volt2, SetupField value2, const QString& unit,
+                                    int row) {
   QWidget* a = area();
   const QString point1 = QStringLiteral("Einstellpunkt 1");
   const QString point2 = QStringLiteral("Einstellpunkt 2");
@@ -295,9 +303,11 @@ void Einstellungendialog::outputBlock(int output, int y) {
   const QString n = QString::number(output);
   const QString above = QStringLiteral("Ein, wenn Drehzahl größer als");
   placeLabel(a, QStringLiteral("Schaltausgang %1:").arg(n), 388, y);
-  addOption(mode, 0, QStringLiteral("Aus"), 400, y + 18, QStringLiteral("Der Ausgang ist immer aus"));
-  addOption(mode, 1, above, 400, y + 36,
-            QStringLiteral("der Ausgang %1 schaltet ein, wenn die Drehzahl überschritten ist").arg(n));
+  addOption(mode, 0, QStringLiteral("Aus"), 400, y + 18,
+            QStringLiteral("Der Ausgang ist immer aus"));
+  addOption(
+      mode, 1, above, 400, y + 36,
+      QStringLiteral("der Ausgang %1 schaltet ein, wenn die Drehzahl überschritten ist").arg(n));
   addOption(mode, 2, above, 400, y + 54,
             QStringLiteral("Der Ausgang %1 schaltet ein, wenn die Drehzahl zwischen beiden Werten "
                            "liegt.")

@@ -28,6 +28,13 @@ FormWindow::FormWindow(int innerWidth, int innerHeight, bool resizable)
   }
 }
 
+FormWindow::FormWindow(WindowId id)
+    : FormWindow(windowSpec(id).contentWidth(), windowSpec(id).contentHeight(),
+                 windowSpec(id).resizable) {
+  const WindowSpec& spec = windowSpec(id);
+  resize(spec.innerWidth, spec.innerHeight);
+}
+
 void FormWindow::centerOnScreen() {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -42,8 +49,7 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 
 void FormWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMaximized))
-    return;
+  if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMaximized)) return;
   // Never shown maximised: back to normal state at the inner size, centred. Deferred,
   // because the platform is still applying the state change.
   QTimer::singleShot(0, this, [this] {

@@ -6,12 +6,16 @@
 #include <QWidget>
 #include <functional>
 
+#include "core/app/Windows.h"
+
 class QScrollArea;
 
 namespace qx {
 
 class FormWindow : public QWidget {
  public:
+  // A window as the window table describes it: its size, resizability and content size.
+  explicit FormWindow(WindowId id);
   FormWindow(int innerWidth, int innerHeight, bool resizable);
 
   // The fixed-size widget that holds the controls.

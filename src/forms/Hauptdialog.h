@@ -98,13 +98,6 @@ class Hauptdialog : public FormWindow {
   QPushButton* saveButton;
 
   QLabel* infoLabel;
-
- private:
-  void buildCalculated();
-  void buildVitalData();
-  void buildEditors();
-  void buildCommunication();
-  void buildButtons();
 };
 
 }  // namespace qx

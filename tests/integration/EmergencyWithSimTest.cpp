@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/LiveDataCycle.h"
 #include "core/link/LiveData.h"
 #include "core/mainwin/EmergencyWindow.h"
 #include "support/PosixPort.h"

@@ -94,9 +94,9 @@ TEST_F(FirmwareSimFixture, ErasingTheEepromRestartsTheUnitWithAnErasedSetup) {
   const int restarts = program.device.restartCount;
   eraseUnitEeprom(link, program.settings, requesters, program.info.programName);
   clock.sleepMs(50);
-  readSetupFromUnit(program, link, requesters);
-  EXPECT_EQ(program.setup.triggerWheelTeeth, 255);
-  EXPECT_EQ(program.setup.mapCell(3, 3), 0xFFFF);
+  readSetupFromUnit(program.setup, link, requesters);
+  EXPECT_EQ(program.setup.record.triggerWheelTeeth, 255);
+  EXPECT_EQ(program.setup.record.mapCell(3, 3), 0xFFFF);
   program.link.unitIdentified = false;
   ASSERT_TRUE(identifyWithin(20, 50));
   EXPECT_EQ(program.device.restartCount, restarts + 1);

@@ -16,13 +16,13 @@ struct LambdaSimFixture : ::testing::Test, test::SimLinkHarness<test::PosixPort>
   LambdaSimFixture() : SimLinkHarness({"--scenario", "drive"}) {}
   // Reads a log; the number of cells filled, or -1 when the read failed.
   long filled(LambdaLogMemory memory) {
-    if (!readUnitLambdaLog(table, program.setup, link, memory)) return -1;
+    if (!readUnitLambdaLog(table, program.setup.record, link, memory)) return -1;
     return std::count_if(table.cells.begin(), table.cells.end(), [](int mv) { return mv != 0; });
   }
   void setLogging(bool on) {
-    readSetupFromUnit(program, link, requesters);
-    program.setup.lambdaLoggingActive = on ? 1 : 0;
-    writeSetupToUnit(program, link);
+    readSetupFromUnit(program.setup, link, requesters);
+    program.setup.record.lambdaLoggingActive = on ? 1 : 0;
+    writeSetupToUnit(program.setup.record, link);
   }
   LambdaTable table;
 };
@@ -37,10 +37,10 @@ TEST_F(LambdaSimFixture, TheRamLogFillsWhileTheEngineRunsAndTheEepromOnlyWhileLo
 
   setLogging(true);
   clock.sleepMs(500);
-  program.setup.lambdaLoggingActive = 0;
+  program.setup.record.lambdaLoggingActive = 0;
   EXPECT_GT(filled(LambdaLogMemory::Eeprom), 0);
   EXPECT_EQ(sink.shown.back(), "Lambdadaten aus EEPROM gelesen");
-  EXPECT_EQ(program.setup.lambdaLoggingActive, 1);  // the unit's flag
+  EXPECT_EQ(program.setup.record.lambdaLoggingActive, 1);  // the unit's flag
   // Every logged value is one a probe can give.
   EXPECT_TRUE(std::all_of(table.cells.begin(), table.cells.end(),
                           [](int mv) { return mv == 0 || (mv >= 30 && mv <= 1200); }));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/LiveDataCycle.h"
 #include "core/app/Program.h"
 #include "core/expert/ExpertWindow.h"
 #include "core/learning/LearningWindow.h"
@@ -19,31 +20,32 @@ struct LearningSimFixture : ::testing::Test, test::SimLinkHarness<test::PosixPor
   void run(int ms) {
     for (const auto end = clock.elapsedMs() + ms; clock.elapsedMs() < end; clock.sleepMs(20)) {
       liveDataCycle(program, link);
-      if (learnedMapWanted(program.setup, LearningWindow{true, 0})) fetchLearnedMap(program, link);
+      if (learnedMapWanted(program.setup.record, LearningWindow{true, 0}))
+        fetchLearnedMap(link, program.setup.record);
     }
   }
 };
 
 TEST_F(LearningSimFixture, TheUnitLearnsItsMapWhileSwitchedOnAndTakesTheCalibration) {
   ASSERT_TRUE(identifyWithin(20, 50));
-  readSetupFromUnit(program, link, requesters);
+  readSetupFromUnit(program.setup, link, requesters);
   // Idle at about 1350 rpm inside wide limits, probe 1 against a rich target.
-  SetupRecord& s = program.setup;
+  SetupRecord& s = program.setup.record;
   s.learnMinEngineTemp = s.learnRpmLow = s.learnThrottleLow = 0;
   s.learnLambdaInputs = 1;
   s.learnRate = 20;
   s.learnIncrement = 50;
   s.lambdaTarget = 750;
-  writeSetupToUnit(program, link);
+  writeSetupToUnit(program.setup.record, link);
   const int before = s.mapCell(1, 0);
   ASSERT_TRUE(switchLearning(s, true, link));
   run(1500);
   EXPECT_GT(s.mapCell(1, 0), before);  // enriched towards the target
   ASSERT_TRUE(switchLearning(s, false, link));
-  ASSERT_TRUE(fetchLearnedMap(program, link));
+  ASSERT_TRUE(fetchLearnedMap(link, program.setup.record));
   const int learned = s.mapCell(1, 0);
   run(500);
-  ASSERT_TRUE(fetchLearnedMap(program, link));
+  ASSERT_TRUE(fetchLearnedMap(link, program.setup.record));
   EXPECT_EQ(s.mapCell(1, 0), learned);  // switched off, the unit keeps its map
 
   program.windowShown(WindowId::Expert) = true;

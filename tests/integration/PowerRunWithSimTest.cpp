@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "core/app/LiveDataCycle.h"
 #include "core/app/Program.h"
 #include "core/link/LiveData.h"
 #include "core/power/PowerCalc.h"

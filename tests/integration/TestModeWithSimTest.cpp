@@ -54,7 +54,7 @@ struct TestModeSimFixture : ::testing::Test, test::SimLinkHarness<test::PosixPor
   SerialLink quickLink{program.link, program.messages, quick, port};
   SensorCheck sensor;
   TestModeState test;
-  TestWindowValues values{program.setup, sensor, test, program.settings};
+  TestWindowValues values{program.setup.record, sensor, test, program.settings};
 };
 
 TEST_F(TestModeSimFixture, EachButtonReachesTheUnitAsItsCommands) {
@@ -73,8 +73,8 @@ TEST_F(TestModeSimFixture, EachButtonReachesTheUnitAsItsCommands) {
   EXPECT_EQ(traced(" = speed 16000\n"), 1u);
   EXPECT_EQ(sample().output1, 1);  // still within its 10 s
 
-  program.setup.sensorAngle = 180;
-  moveSensorPosition(program.setup, link, 1);
+  program.setup.record.sensorAngle = 180;
+  moveSensorPosition(program.setup.record, link, 1);
   EXPECT_EQ(traced(" = sensor 180\n"), 1u);
   takeOverTestFields(values, link, [&](TestField f) {
     return f == TestField::ConstantAngle ? std::string("12") : testFieldText(values, f);
@@ -101,11 +101,11 @@ TEST_F(TestModeSimFixture, AFlowTestAbortedWithEscAndItsResultsReachTheUnit) {
   // Weighed: injector 2 delivers 30 : 29 of injector 1; no short-test fuel.
   test.weightTenths = {{{30, 29, {}}, {0, 0, {}}}};
   evaluateFlowTests(test);
-  takeOverFlowResults(program.setup, test);
-  writeSetupToUnit(program, link);
-  readSetupFromUnit(program, link, requesters);
-  EXPECT_EQ(program.setup.injectorBalance, (PerCylinder<std::int16_t>{0, 34, 0}));
-  EXPECT_EQ(program.setup.injectorSwitchTime, (PerCylinder<std::int16_t>{4000, 4000, 0}));
+  takeOverFlowResults(program.setup.record, test);
+  writeSetupToUnit(program.setup.record, link);
+  readSetupFromUnit(program.setup, link, requesters);
+  EXPECT_EQ(program.setup.record.injectorBalance, (PerCylinder<std::int16_t>{0, 34, 0}));
+  EXPECT_EQ(program.setup.record.injectorSwitchTime, (PerCylinder<std::int16_t>{4000, 4000, 0}));
 }
 
 }  // namespace

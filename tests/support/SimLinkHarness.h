@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/ports/Clock.h"
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
 #include "core/link/SerialLink.h"
+#include "core/ports/Clock.h"
 #include "support/Fakes.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
@@ -27,7 +27,7 @@ struct SimLinkHarness {
     program.com.checked = true;
   }
 
-  void tick() { connectionStep(program, link, requesters, nullptr); }
+  void tick() { connectionStep(program.com, program.device, link, false, nullptr); }
 
   // Ticks until the unit is identified, pausing between attempts; false after `ticks`.
   bool identifyWithin(int ticks, int pauseMs) {

@@ -12,8 +12,8 @@
 #include "core/app/Program.h"
 #include "forms/Canvas.h"
 #include "forms/Hauptdialog.h"
-#include "support/Fakes.h"
 #include "support/AppHarness.h"
+#include "support/Fakes.h"
 #include "ui/app/Application.h"
 #include "ui/mainwin/MainWindowController.h"
 
@@ -50,7 +50,7 @@ TEST_F(EditorDrawingFixture, MapGridAndBackgroundArePainted) {
 }
 
 TEST_F(EditorDrawingFixture, F5MarksTheEditingPointAndFillsTheLabels) {
-  program().setup.mapCell(8, 4) = 50;  // ceiling 100: 120 px above its throttle line
+  program().setup.record.mapCell(8, 4) = 50;  // ceiling 100: 120 px above its throttle line
   program().editors.mapSpeed = 8;
   program().editors.mapThrottle = 4;
   app->redrawAllEditors();
@@ -79,8 +79,8 @@ TEST_F(EditorDrawingFixture, LivePositionFollowsTheSampleWithPos) {
   EXPECT_EQ(image.pixelColor(150, 50), QColor(127, 127, 0));
 
   // The learned map changed the map: it is redrawn at the next refresh.
-  program().setup.injectionMap.fill(0);
-  program().setup.mapCell(0, 1) = 100;
+  program().setup.record.injectionMap.fill(0);
+  program().setup.record.mapCell(0, 1) = 100;
   program().editors.mapChanged = true;
   app->refreshWindows();
   EXPECT_FALSE(program().editors.mapChanged);

@@ -78,7 +78,8 @@ TEST_F(MainWindowFocusFixture, EditingFromTheDescriptionFieldEditsTheMapAndSaves
   app->comTimerFired();
   ASSERT_TRUE(program().link.unitIdentified);
   QTest::mouseClick(f->toPcButton, Qt::LeftButton);  // the unit's map, none of it 0
-  const int cell00 = program().setup.mapCell(0, 0), cell11 = program().setup.mapCell(1, 1);
+  const int cell00 = program().setup.record.mapCell(0, 0),
+            cell11 = program().setup.record.mapCell(1, 1);
   ASSERT_GT(cell11, 0);
 
   typeIntoDescription(QStringLiteral("Motor A"));
@@ -131,7 +132,7 @@ TEST_F(MainWindowFocusFixture, KeypadEnterTakesFieldsOverLikeReturn) {
   start();
   typeIntoDescription(QStringLiteral("mit Enter"));
   key(Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(program().setupDescription, "mit Enter");
+  EXPECT_EQ(program().setup.description, "mit Enter");
 
   auto& settings = static_cast<SettingsWindowController&>(*app->controller(WindowId::Settings));
   QTest::mouseClick(f->settingsButton, Qt::LeftButton);
@@ -141,7 +142,7 @@ TEST_F(MainWindowFocusFixture, KeypadEnterTakesFieldsOverLikeReturn) {
   angle.selectAll();
   QTest::keyClicks(&angle, QStringLiteral("12"));
   QTest::keyClick(&angle, Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(program().setup.retardAngle, 12);
+  EXPECT_EQ(program().setup.record.retardAngle, 12);
 }
 
 TEST_F(MainWindowFocusFixture, OneOfEachButtonAndTheFileNameRightAligned) {

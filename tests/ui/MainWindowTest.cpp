@@ -11,8 +11,8 @@
 #include "core/app/Program.h"
 #include "forms/Canvas.h"
 #include "forms/Hauptdialog.h"
-#include "support/Fakes.h"
 #include "support/AppHarness.h"
+#include "support/Fakes.h"
 #include "ui/app/Application.h"
 #include "ui/mainwin/MainWindowController.h"
 
@@ -38,23 +38,25 @@ TEST_F(MainWindowFixture, EditingKeysWorkOnlyBetweenAnFKeyAndEscape) {
   EXPECT_EQ(program().editors.mapThrottle, 0);
 
   key(Qt::Key_F5);
-  EXPECT_EQ(program().editingMode, EditingMode::InjectionMap);
-  EXPECT_EQ(f->statusLine->text(), QStringLiteral("Einspritzung zu Drehzahl und Drosselklappe bearbeiten"));
+  EXPECT_EQ(program().editors.mode, EditingMode::InjectionMap);
+  EXPECT_EQ(f->statusLine->text(),
+            QStringLiteral("Einspritzung zu Drehzahl und Drosselklappe bearbeiten"));
   key(Qt::Key_Right);
   key(Qt::Key_Up);
   EXPECT_EQ(program().editors.mapSpeed, 1);
   EXPECT_EQ(program().editors.mapThrottle, 1);
 
   key(Qt::Key_F7);  // another editor takes over directly
-  EXPECT_EQ(program().editingMode, EditingMode::EngineTemp);
-  EXPECT_EQ(f->statusLine->text(), QStringLiteral("Einspritzkorrektur nach Motortemperatur bearbeiten"));
+  EXPECT_EQ(program().editors.mode, EditingMode::EngineTemp);
+  EXPECT_EQ(f->statusLine->text(),
+            QStringLiteral("Einspritzkorrektur nach Motortemperatur bearbeiten"));
   key(Qt::Key_F8);
-  EXPECT_EQ(program().editingMode, EditingMode::Ignition);
+  EXPECT_EQ(program().editors.mode, EditingMode::Ignition);
   key(Qt::Key_F6);
-  EXPECT_EQ(program().editingMode, EditingMode::AirTemp);
+  EXPECT_EQ(program().editors.mode, EditingMode::AirTemp);
 
   key(Qt::Key_Escape);
-  EXPECT_EQ(program().editingMode, EditingMode::None);
+  EXPECT_EQ(program().editors.mode, EditingMode::None);
   EXPECT_EQ(f->statusLine->text(), QStringLiteral("Kennfeld bearbeiten beendet"));
   key(Qt::Key_Left);
   EXPECT_EQ(program().editors.airIndex, 0);
@@ -63,22 +65,22 @@ TEST_F(MainWindowFixture, EditingKeysWorkOnlyBetweenAnFKeyAndEscape) {
 
 TEST_F(MainWindowFixture, PlusAndMinusKeysChangeTheMapPointByOneOrTen) {
   key(Qt::Key_Plus);
-  EXPECT_EQ(program().setup.mapCell(0, 0), 0);  // no editor yet
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 0);  // no editor yet
   key(Qt::Key_F5);
   key(Qt::Key_Plus);
-  EXPECT_EQ(program().setup.mapCell(0, 0), 1);
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 1);
   key(Qt::Key_Plus, Qt::KeypadModifier);
-  EXPECT_EQ(program().setup.mapCell(0, 0), 2);
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 2);
   key(Qt::Key_Plus, Qt::ShiftModifier);
-  EXPECT_EQ(program().setup.mapCell(0, 0), 12);
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 12);
   key(Qt::Key_Asterisk, Qt::ShiftModifier);  // Shift and "+" on a German keyboard
-  EXPECT_EQ(program().setup.mapCell(0, 0), 22);
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 22);
   key(Qt::Key_Minus);
   key(Qt::Key_Underscore, Qt::ShiftModifier);
-  EXPECT_EQ(program().setup.mapCell(0, 0), 11);
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 11);
   f->mapX100Check->setChecked(true);
   key(Qt::Key_Plus, Qt::ShiftModifier);
-  EXPECT_EQ(program().setup.mapCell(0, 0), 1011);
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 1011);
 }
 
 TEST_F(MainWindowFixture, F9TypesAValueOnlyWhileTheMapIsEdited) {
@@ -88,7 +90,7 @@ TEST_F(MainWindowFixture, F9TypesAValueOnlyWhileTheMapIsEdited) {
   key(Qt::Key_F5);
   key(Qt::Key_Right);
   key(Qt::Key_F9);
-  EXPECT_EQ(program().setup.mapCell(1, 0), 4321);
+  EXPECT_EQ(program().setup.record.mapCell(1, 0), 4321);
 }
 
 TEST_F(MainWindowFixture, EscapeWithoutAnEditorStillReports) {
@@ -98,7 +100,8 @@ TEST_F(MainWindowFixture, EscapeWithoutAnEditorStillReports) {
 }
 
 TEST_F(MainWindowFixture, ExpertPasswordIsCheckedExactlyAndAskedOnlyUntilItWasRight) {
-  requesters.textAnswers = {std::string(), std::string("mulde"), std::nullopt, std::string("Mulde")};
+  requesters.textAnswers = {std::string(), std::string("mulde"), std::nullopt,
+                            std::string("Mulde")};
   for (int i = 0; i < 4; ++i) key(Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
   ASSERT_EQ(requesters.shown.size(), 7u);
   EXPECT_EQ(requesters.shown[0].title, "Expert-Modus");
@@ -107,7 +110,7 @@ TEST_F(MainWindowFixture, ExpertPasswordIsCheckedExactlyAndAskedOnlyUntilItWasRi
   EXPECT_EQ(requesters.shown[1].title, "Achtung");
   EXPECT_EQ(requesters.shown[1].text, "Password nicht korrekt.");
   EXPECT_EQ(requesters.shown[5].text, "Password nicht korrekt.");  // cancelled
-  EXPECT_TRUE(program().expertUnlocked);
+  EXPECT_TRUE(program().expertWindow.unlocked);
   key(Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
   EXPECT_EQ(requesters.shown.size(), 7u);  // never asked again
 }
@@ -117,13 +120,13 @@ TEST_F(MainWindowFixture, DescriptionIsCutTo100CharactersOnReturn) {
   const QString longText = QString(98, QLatin1Char('x')) + QStringLiteral("äöü");
   f->descriptionField->setText(longText);
   key(Qt::Key_Return);
-  EXPECT_EQ(program().setupDescription, std::string(98, 'x') + "äö");
+  EXPECT_EQ(program().setup.description, std::string(98, 'x') + "äö");
   EXPECT_EQ(f->descriptionField->text(), QString(98, QLatin1Char('x')) + QStringLiteral("äö"));
   f->descriptionField->setText(QStringLiteral("kurz"));
   // The key with virtual-key code 43 (Execute) has no character for QTest to make up.
   QTest::sendKeyEvent(QTest::Press, f, Qt::Key_Execute, QString(), Qt::NoModifier);
   QTest::sendKeyEvent(QTest::Release, f, Qt::Key_Execute, QString(), Qt::NoModifier);
-  EXPECT_EQ(program().setupDescription, "kurz");
+  EXPECT_EQ(program().setup.description, "kurz");
 }
 
 TEST_F(MainWindowFixture, WheelMovesTheCeilingOnlyWithKappAndWithinItsLimits) {
@@ -168,7 +171,7 @@ TEST_F(MainWindowFixture, PointLabelsOfInactiveEditorsAreCleared) {
   program().editors.airLabels = {"20", "100", ""};
   // The air editor's drawing fills its labels anew: 20 °C is index 4, 100 % is 15 + 85.
   program().editors.airIndex = 4;
-  program().setup.airTempCorrection[4] = 15;
+  program().setup.record.airTempCorrection[4] = 15;
   key(Qt::Key_F6);
   app->refreshWindows();
   EXPECT_TRUE(f->mapSpeedValue->text().isEmpty());

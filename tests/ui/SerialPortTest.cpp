@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ports/Clock.h"
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
 #include "core/link/SerialLink.h"
+#include "core/ports/Clock.h"
 #include "support/Fakes.h"
 #include "support/SimLinkHarness.h"
 #include "support/TempDir.h"
@@ -33,10 +33,11 @@ TEST_F(QtPortFixture, AUnitThatGoesAwayTimesOutAndIsIdentifiedAgainWhenItIsBack)
   sim.stop();
   EXPECT_FALSE(link.request('D', 44));
   sink.shown.clear();
-  connectionStep(program, link, requesters, nullptr);
-  connectionStep(program, link, requesters, nullptr);
-  EXPECT_EQ(sink.shown, (std::vector<std::string>{"COM Fehler - timeout", "Antwort dauert zu lange (i)",
-                                                  "COM Fehler - timeout"}));
+  connectionStep(program.com, program.device, link, false, nullptr);
+  connectionStep(program.com, program.device, link, false, nullptr);
+  EXPECT_EQ(sink.shown,
+            (std::vector<std::string>{"COM Fehler - timeout", "Antwort dauert zu lange (i)",
+                                      "COM Fehler - timeout"}));
   EXPECT_TRUE(program.link.portOpen);
 
   sim.start();  // a new pseudo terminal behind the same link
@@ -48,7 +49,7 @@ TEST_F(QtPortFixture, HangUpIsRecoveredWithoutTouchingTheProgram) {
   ASSERT_TRUE(identifyWithin(3));
   sim.setFault("hangup");
   EXPECT_FALSE(link.request('D', 44));
-  connectionStep(program, link, requesters, nullptr);  // reports the timeout
+  connectionStep(program.com, program.device, link, false, nullptr);  // reports the timeout
   EXPECT_FALSE(program.link.unitIdentified);
   ASSERT_TRUE(identifyWithin(20));
   EXPECT_TRUE(link.request('D', 44));

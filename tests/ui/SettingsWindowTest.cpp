@@ -19,8 +19,8 @@
 #include "core/util/Files.h"
 #include "forms/Einstellungendialog.h"
 #include "forms/Hauptdialog.h"
-#include "support/Fakes.h"
 #include "support/AppHarness.h"
+#include "support/Fakes.h"
 #include "ui/app/Application.h"
 #include "ui/mainwin/MainWindowController.h"
 
@@ -30,14 +30,13 @@ namespace {
 using F = SetupField;
 
 struct SettingsWindowFixture : ::testing::Test, test::AppHarness {
-
   void SetUp() override { startApp(); }
   void startApp() { ASSERT_TRUE(launch()); }
   SettingsWindowController& settings() {
     return static_cast<SettingsWindowController&>(*app->controller(WindowId::Settings));
   }
   Einstellungendialog& form() { return settings().form(); }
-  SetupRecord& setup() { return app->program().setup; }
+  SetupRecord& setup() { return app->program().setup.record; }
   QLineEdit& field(F f) { return *form().field(f); }
   void openSettings() {
     QTest::mouseClick(mainForm().settingsButton, Qt::LeftButton);
@@ -183,7 +182,9 @@ TEST_F(SettingsWindowFixture, MaximisingGivesTheNormalStateAtTheContentSize) {
 }
 
 TEST_F(SettingsWindowFixture, MeasuredVoltagesWithTwoDecimals) {
-  // The live-data cycle keeps the sensor voltages of the last "A" reply as text.
+  // The live-data cycle keeps the sensor voltages of the last "A" reply as text; the window
+  // shows them while it is open.
+  openSettings();
   program().sensorVoltages.texts = {"1.23", "0.50", "2.00"};
   app->refreshWindows();
   EXPECT_EQ(form().measured[0]->text(), QStringLiteral("1.23"));

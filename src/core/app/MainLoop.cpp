@@ -38,13 +38,16 @@ void runTimerTick(Program& program, TimerId timer, TickSteps& steps) {
   steps.updateEmergencyWindow();
 }
 
-MainLoop::MainLoop(Program& program, TickSteps& steps, LoopControl& control,
-                   Requesters& requesters)
+MainLoop::MainLoop(Program& program, TickSteps& steps, LoopControl& control, Requesters& requesters)
     : program_(program), steps_(steps), control_(control), requesters_(requesters) {}
 
-int MainLoop::comPeriodMs() const { return std::max(1, static_cast<int>(program_.settings.comTimerMs)); }
+int MainLoop::comPeriodMs() const {
+  return std::max(1, static_cast<int>(program_.settings.comTimerMs));
+}
 
-void MainLoop::begin() { control_.armComTimer(comPeriodMs()); }
+void MainLoop::begin() {
+  control_.armComTimer(comPeriodMs());
+}
 
 void MainLoop::timerFired(TimerId timer) {
   if (busy()) {
@@ -86,6 +89,7 @@ void MainLoop::afterPass(const EventInfo& event) {
   if (stopped_) return;
   RedrawSet redraw = mapRedrawRule(event, steps_.editorBoxes(), program_.link.unitIdentified);
   if (redraw.any()) steps_.redrawEditors(redraw);
+  steps_.showState();
   if (program_.quitRequested == QuitRequest::Confirmed) {
     stopped_ = true;
     control_.endLoop();

@@ -39,6 +39,8 @@ class TickSteps {
   // The editors' check boxes and their redraw (after every event).
   virtual EditorBoxes editorBoxes() { return {}; }
   virtual void redrawEditors(const RedrawSet&) {}
+  // After every pass, once the editors are redrawn: the windows show the new state.
+  virtual void showState() {}
   // End of the program.
   virtual void saveSettings() {}
   virtual void closePort() {}

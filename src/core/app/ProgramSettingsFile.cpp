@@ -21,8 +21,12 @@ constexpr std::size_t kPrintTextLength = 100;
 // The file is a few hundred bytes; a file far beyond that is not read whole.
 constexpr std::size_t kReadLimit = 64 * 1024;
 
-void appendInt(Bytes& out, std::int32_t v) { appendLe32(out, static_cast<std::uint32_t>(v)); }
-void appendFlag(Bytes& out, bool b) { appendInt(out, b ? 1 : 0); }
+void appendInt(Bytes& out, std::int32_t v) {
+  appendLe32(out, static_cast<std::uint32_t>(v));
+}
+void appendFlag(Bytes& out, bool b) {
+  appendInt(out, b ? 1 : 0);
+}
 
 // Text for a single file line: control characters would break the line, they become blanks.
 std::string oneLine(const std::string& text) {
@@ -119,23 +123,6 @@ void readFields(FieldReader& r, ProgramSettings& s) {
 }
 }  // namespace
 
-WindowId storedWindowId(StoredWindow slot) {
-  switch (slot) {
-    case StoredWindow::Main: return WindowId::Main;
-    case StoredWindow::BigDisplay: return WindowId::BigDisplay;
-    case StoredWindow::Logger: return WindowId::Logger;
-    case StoredWindow::Power: return WindowId::Power;
-    case StoredWindow::Learning: return WindowId::Learning;
-    case StoredWindow::Settings: return WindowId::Settings;
-    case StoredWindow::Test: return WindowId::Test;
-    case StoredWindow::System: return WindowId::System;
-    case StoredWindow::Expert: return WindowId::Expert;
-    case StoredWindow::LambdaLogger:
-    case StoredWindow::Count: break;
-  }
-  return WindowId::LambdaLogger;
-}
-
 WindowGeometry defaultGeometry(StoredWindow slot) {
   const WindowSpec& spec = windowSpec(storedWindowId(slot));
   return WindowGeometry{100, 100, spec.innerWidth, spec.innerHeight, false};
@@ -159,8 +146,8 @@ Bytes encodeProgramSettings(const ProgramSettings& s, const std::string& version
   for (float mv : s.lambdaThresholdsMv) appendLeFloat(out, mv);
   appendFlag(out, s.showLearningLimits);
   appendFlag(out, s.sliderDisplays);
-  for (std::int32_t v : {s.loggerTimerMs, s.comTimerMs, s.maxLogRecords, s.mapCeilingUs,
-                         s.injectionWarnPercent})
+  for (std::int32_t v :
+       {s.loggerTimerMs, s.comTimerMs, s.maxLogRecords, s.mapCeilingUs, s.injectionWarnPercent})
     appendInt(out, v);
   appendFlag(out, s.recordMessages);
   appendInt(out, s.powerDataInterval);
@@ -170,9 +157,9 @@ Bytes encodeProgramSettings(const ProgramSettings& s, const std::string& version
   appendText(out, oneLine(s.comPort) + "\r\n");
   appendFlag(out, s.openComAtStart);
   appendFlag(out, s.readSetupAfterIdentify);
-  for (std::int32_t v : {s.injectorFlowMlMin, s.injectorEstimateMaxRpm, s.cylinderVolumeCcm,
-                         s.volumetricEfficiencyPercent, s.maxInjectorDutyPercent,
-                         s.coilEstimateMaxRpm})
+  for (std::int32_t v :
+       {s.injectorFlowMlMin, s.injectorEstimateMaxRpm, s.cylinderVolumeCcm,
+        s.volumetricEfficiencyPercent, s.maxInjectorDutyPercent, s.coilEstimateMaxRpm})
     appendInt(out, v);
   for (float v : {s.coilSupplyVolts, s.coilResistanceOhm, s.coilInductanceMh})
     appendLeFloat(out, v);
@@ -212,8 +199,8 @@ void sizeLogTable(Program& program, Requesters& requesters) {
 void loadProgramSettings(Program& program, Requesters& requesters) {
   const AppInfo& info = program.info;
   program.settings = ProgramSettings{};
-  program.setup = SetupRecord{};
-  program.setupFile.folder = info.programDirectory;
+  program.setup.record = SetupRecord{};
+  program.setup.file.folder = info.programDirectory;
   program.showSetup();
 
   const auto file = readFileStart(settingsFilePath(info), kReadLimit);

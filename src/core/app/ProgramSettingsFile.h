@@ -21,7 +21,6 @@ struct Program;
 class Requesters;
 
 // The window whose geometry a stored slot keeps.
-WindowId storedWindowId(StoredWindow slot);
 // The geometry a window gets when it is created: position (100, 100), its inner size.
 WindowGeometry defaultGeometry(StoredWindow slot);
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/app/AppInfo.h"
+#include "core/app/ProgramSettings.h"
 
 namespace qx {
 
@@ -28,18 +29,31 @@ enum class WindowId : int {
 
 inline constexpr int kWindowCount = static_cast<int>(WindowId::Count);
 
+// One row per window: the single source of its size, resizability and settings slot.
 struct WindowSpec {
   WindowId id;
   const char* form;    // name of the window layout
   const char* suffix;  // appended to the program title
-  int innerWidth;
+  int innerWidth;      // the window's size when it is created
   int innerHeight;
   bool moveTo100;  // moved to screen position (100, 100) after creation
+  bool resizable;
+  // The slot of the window's position and size in the settings file; Count for none.
+  StoredWindow stored;
+  // The scroll area's inner size where it differs from the window's (0: the same).
+  int areaWidth = 0;
+  int areaHeight = 0;
+
+  int contentWidth() const { return areaWidth > 0 ? areaWidth : innerWidth; }
+  int contentHeight() const { return areaHeight > 0 ? areaHeight : innerHeight; }
 };
 
 // All windows in their creation order.
 const std::array<WindowSpec, kWindowCount>& windowSpecs();
 const WindowSpec& windowSpec(WindowId id);
+
+// The window whose geometry a settings slot keeps.
+WindowId storedWindowId(StoredWindow slot);
 
 // Program name + version + title extra + the window's suffix.
 std::string windowTitle(const AppInfo& info, WindowId id);

@@ -1,4 +1,5 @@
 #include "core/lambda/LambdaDrawing.h"
+#include "core/setup/MapAxes.h"
 
 #include "core/app/ProgramSettings.h"
 #include "core/lambda/LambdaRating.h"
@@ -33,7 +34,7 @@ void labels(Drawing& d) {
   d.text(10, -214, "klappe", colours::kBlack, kLabel);
   d.text(20, -200, "[%]", colours::kBlack, kLabel);
   for (int i = 0; i < LambdaTable::kRows; ++i)
-    d.text(20, -20 - i * kRowStep, rightAligned(intText(truncateToInt(i * 12.5)), 3),
+    d.text(20, -20 - i * kRowStep, rightAligned(intText(axes::throttleLabelTruncated(i)), 3),
            colours::kBlack, kLabel);
   d.text(610, 12, "Drehzahl", colours::kBlack, kLabel);
   d.text(585, 26, "x1000 [Umin]", colours::kBlack, kLabel);

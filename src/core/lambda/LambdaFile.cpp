@@ -1,4 +1,5 @@
 #include "core/lambda/LambdaFile.h"
+#include "core/setup/MapAxes.h"
 
 #include <cmath>
 #include <limits>
@@ -39,7 +40,7 @@ std::string unitText(const std::string& bytes) {
 
 // Throttle of row r as the file labels it: (r - 1) x 12.5, ties to even.
 std::string throttleLabel(int row) {
-  return intText(roundHalfEven((row - 1) * 12.5));
+  return intText(axes::throttleLabelEven(row - 1));
 }
 
 std::string field(std::string_view line, std::size_t index) {
@@ -72,7 +73,7 @@ void appendProbe(Bytes& out, const LambdaTable& table, int probe) {
     appendLine(out, line);
   }
   std::string axis = "Umin -> ";
-  for (int c = 0; c < LambdaTable::kColumns; ++c) axis += "," + intText(c * 1000);
+  for (int c = 0; c < LambdaTable::kColumns; ++c) axis += "," + intText(axes::speedRpm(c));
   appendLine(out, axis);
   appendLine(out, "");
 }

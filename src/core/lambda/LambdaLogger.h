@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/draw/Drawing.h"
 #include "core/lambda/LambdaTable.h"
 
 namespace qx {
@@ -45,6 +46,8 @@ struct LambdaLoggerState {
   LambdaLogFields fields;
   // The operating-point cell framed by the last table drawing.
   LambdaCell framed{1, 1};
+  // The table as the window paints it, drawn anew on every tick while the window is shown.
+  Drawing table;
 };
 
 // The comment as "Kommentar:" keeps it when it loses the focus: its first 100 characters

@@ -1,14 +1,15 @@
 #include "core/lambda/LambdaTable.h"
 
 #include "core/link/VitalData.h"
+#include "core/setup/MapAxes.h"
 #include "core/util/Numbers.h"
 
 namespace qx {
 
 LambdaCell lambdaCellOf(int engineSpeedClamped, int throttlePercent) {
   // A throttle reading above 106 % would lie beyond the last row: the cell stays inside.
-  const long long column = roundHalfAway(engineSpeedClamped / 1000.0) + 1;
-  const long long row = roundHalfAway(throttlePercent / 12.5) + 1;
+  const long long column = axes::speedIndexRounded(engineSpeedClamped) + 1;
+  const long long row = axes::throttleIndexRounded(throttlePercent) + 1;
   return {static_cast<int>(clampTo<long long>(column, 1, LambdaTable::kColumns)),
           static_cast<int>(clampTo<long long>(row, 1, LambdaTable::kRows))};
 }

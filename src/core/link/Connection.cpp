@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/app/Program.h"
-#include "core/link/QuitQuestion.h"
+#include "core/app/MessageLog.h"
+#include "core/link/DeviceInfo.h"
+#include "core/link/LinkFlags.h"
 #include "core/link/SerialLink.h"
 #include "core/util/Text.h"
 
@@ -14,43 +15,47 @@ namespace {
 constexpr int kIdentReplyBytes = 24;
 constexpr int kIdentTextBytes = 21;
 
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // The check-box change: open the port when ticked, close it when unticked.
-void followCheckBox(Program& p, SerialLink& link) {
-  ComControls& com = p.com;
+void followCheckBox(ComControls& com, DeviceInfo& device, SerialLink& link) {
+  LinkFlags& flags = link.flags();
+  MessageLog& messages = link.messages();
   if (com.checked == com.lastChecked) return;
   const std::string name = com.selectedName();
   if (!com.checked) {
     com.lastChecked = false;
-    p.link.portOpen = false;
-    p.link.unitIdentified = false;
+    flags.portOpen = false;
+    flags.unitIdentified = false;
     link.closePort();
     com.openName.clear();
-    p.reportStatus("COM aus");
-    clearDeviceInfo(p);
+    messages.reportStatus("COM aus");
+    clearDeviceInfo(device);
     return;
   }
   com.lastChecked = true;
-  if (p.link.portOpen) return;
+  if (flags.portOpen) return;
   if (!name.empty() && link.openPort(name)) {
-    p.reportStatus(name + " ist ein");
-    p.link.portOpen = true;
+    messages.reportStatus(name + " ist ein");
+    flags.portOpen = true;
     com.openName = name;
   } else {
-    p.link.linkErrorCode = LinkError::PortUnavailable;
+    flags.linkErrorCode = LinkError::PortUnavailable;
   }
 }
 
-bool identify(Program& p, SerialLink& link) {
+bool identify(DeviceInfo& d, SerialLink& link) {
+  LinkFlags& flags = link.flags();
+  MessageLog& messages = link.messages();
   link.drainInput();
   link.sendCommand('I');
   link.waitForReply(kIdentReplyBytes, 'i');
-  if (p.link.linkErrorCode != LinkError::None) return false;
+  if (flags.linkErrorCode != LinkError::None) return false;
 
   std::string text;
   for (int i = 0; i < kIdentTextBytes; ++i) text.push_back(static_cast<char>(link.readByte()));
-  DeviceInfo& d = p.device;
   d.device = text.substr(0, 12);
   d.hardware = text.substr(12, 3);
   d.software = text.substr(15, 3);
@@ -58,41 +63,43 @@ bool identify(Program& p, SerialLink& link) {
   const int high = link.readByte();
   d.restartCount = high * 256 + link.readByte();
 
-  p.reportStatus("von ORK gelesen:");
+  messages.reportStatus("von ORK gelesen:");
   // The unit's bytes become one line each, as in the files: control bytes are "." in the
   // device type and blanks in the versions.
-  p.reportStatus("- Gerät: " + unitTextForLine(d.device, '.'));
-  p.reportStatus("- HW:    " + unitTextForLine(d.hardware, ' '));
-  p.reportStatus("- SW:    " + unitTextForLine(d.software, ' '));
-  p.reportStatus("- BL:    " + unitTextForLine(d.bootLoader, ' '));
-  p.reportStatus("ORK wurde identifiziert");
-  p.link.unitIdentified = true;
+  messages.reportStatus("- Gerät: " + unitTextForLine(d.device, '.'));
+  messages.reportStatus("- HW:    " + unitTextForLine(d.hardware, ' '));
+  messages.reportStatus("- SW:    " + unitTextForLine(d.software, ' '));
+  messages.reportStatus("- BL:    " + unitTextForLine(d.bootLoader, ' '));
+  messages.reportStatus("ORK wurde identifiziert");
+  flags.unitIdentified = true;
   return true;
 }
 
-void handleLinkError(Program& p, SerialLink& link) {
-  switch (p.link.linkErrorCode) {
+void handleLinkError(ComControls& com, DeviceInfo& device, SerialLink& link) {
+  LinkFlags& flags = link.flags();
+  MessageLog& messages = link.messages();
+  switch (flags.linkErrorCode) {
     case LinkError::PortUnavailable:
       link.closePort();
-      p.com.lastChecked = false;
-      p.com.checked = false;
-      p.com.openName.clear();
-      p.link.linkErrorCode = LinkError::None;
-      p.link.portOpen = false;
-      p.link.unitIdentified = false;
-      p.reportStatus("COM Fehler - Port nicht verfügbar");
+      com.lastChecked = false;
+      com.checked = false;
+      com.openName.clear();
+      flags.linkErrorCode = LinkError::None;
+      flags.portOpen = false;
+      flags.unitIdentified = false;
+      messages.reportStatus("COM Fehler - Port nicht verfügbar");
       break;
     case LinkError::UnknownReply:
-      p.link.unitIdentified = false;
-      p.link.linkErrorCode = LinkError::None;
-      clearDeviceInfo(p);
-      p.reportStatus("Protokollfehler");
+      flags.unitIdentified = false;
+      flags.linkErrorCode = LinkError::None;
+      clearDeviceInfo(device);
+      messages.reportStatus("Protokollfehler");
       break;
     case LinkError::Timeout:
-      p.link.unitIdentified = false;
-      p.link.linkErrorCode = LinkError::None;
-      clearDeviceInfo(p);
-      p.reportStatus("COM Fehler - timeout");
+      flags.unitIdentified = false;
+      flags.linkErrorCode = LinkError::None;
+      clearDeviceInfo(device);
+      messages.reportStatus("COM Fehler - timeout");
       break;
     case LinkError::None:
       break;
@@ -122,8 +129,7 @@ bool naturalLess(const std::string& a, const std::string& b) {
   return a.size() - i < b.size() - j;
 }
 
-void refreshPortList(Program& p, PortProbe& probe) {
-  ComControls& com = p.com;
+void refreshPortList(ComControls& com, const LinkFlags& flags, PortProbe& probe) {
   std::vector<std::string> ports;
   auto add = [&ports](const std::string& name) {
     if (!name.empty() && std::find(ports.begin(), ports.end(), name) == ports.end())
@@ -131,22 +137,21 @@ void refreshPortList(Program& p, PortProbe& probe) {
   };
   for (const std::string& name : probe.serialPorts()) {
     // The open connection stays open: it is listed without being probed.
-    if ((p.link.portOpen && name == com.openName) || probe.canOpen(name)) add(name);
+    if ((flags.portOpen && name == com.openName) || probe.canOpen(name)) add(name);
   }
   for (const std::string& name : com.extraPorts) add(name);
-  if (p.link.portOpen) add(com.openName);
+  if (flags.portOpen) add(com.openName);
   std::sort(ports.begin(), ports.end(), naturalLess);
 
   com.ports = std::move(ports);
   com.selected = com.ports.empty() ? -1 : 0;
-  if (p.link.portOpen) {
+  if (flags.portOpen) {
     auto it = std::find(com.ports.begin(), com.ports.end(), com.openName);
     com.selected = static_cast<int>(it - com.ports.begin());
   }
 }
 
-void addAndSelectPort(Program& p, const std::string& name) {
-  ComControls& com = p.com;
+void addAndSelectPort(ComControls& com, const std::string& name) {
   if (std::find(com.extraPorts.begin(), com.extraPorts.end(), name) == com.extraPorts.end())
     com.extraPorts.push_back(name);
   auto it = std::find(com.ports.begin(), com.ports.end(), name);
@@ -154,21 +159,23 @@ void addAndSelectPort(Program& p, const std::string& name) {
   com.selected = static_cast<int>(it - com.ports.begin());
 }
 
-void clearDeviceInfo(Program& p) { p.device = DeviceInfo{}; }
+void clearDeviceInfo(DeviceInfo& device) {
+  device = DeviceInfo{};
+}
 
-void connectionStep(Program& p, SerialLink& link, Requesters& requesters,
+void connectionStep(ComControls& com, DeviceInfo& device, SerialLink& link, bool readSetupAfter,
                     const std::function<void()>& readSetup) {
-  followCheckBox(p, link);
-  if (p.link.linkErrorCode != LinkError::None) {
+  const LinkFlags& flags = link.flags();
+  followCheckBox(com, device, link);
+  if (flags.linkErrorCode != LinkError::None) {
     // The error of the last exchange (a failed open just now, or a live-data reply of the
     // last tick) is reported before anything else touches the link; identifying first would
     // reset it unseen. The unit is identified again at the next tick.
-    handleLinkError(p, link);
-  } else if (p.link.portOpen && !p.link.firmwareTransferActive && !p.link.unitIdentified) {
-    if (identify(p, link) && p.settings.readSetupAfterIdentify && readSetup) readSetup();
-    handleLinkError(p, link);
+    handleLinkError(com, device, link);
+  } else if (flags.portOpen && !flags.firmwareTransferActive && !flags.unitIdentified) {
+    if (identify(device, link) && readSetupAfter && readSetup) readSetup();
+    handleLinkError(com, device, link);
   }
-  askQuitQuestion(p, requesters);
 }
 
 }  // namespace qx

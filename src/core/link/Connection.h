@@ -11,9 +11,9 @@
 
 namespace qx {
 
-struct Program;
-class Requesters;
 class SerialLink;
+struct DeviceInfo;
+struct LinkFlags;
 
 // The main window's port list and "COM" check box as the connection step sees them.
 struct ComControls {
@@ -50,18 +50,17 @@ bool naturalLess(const std::string& a, const std::string& b);
 
 // Fills the port list with the ports that can be opened, in natural order, and selects the
 // first. An open connection stays open and selected.
-void refreshPortList(Program& program, PortProbe& probe);
+void refreshPortList(ComControls& com, const LinkFlags& flags, PortProbe& probe);
 
 // Adds a port (given on the command line) to the list and selects it.
-void addAndSelectPort(Program& program, const std::string& name);
+void addAndSelectPort(ComControls& com, const std::string& name);
 
-void clearDeviceInfo(Program& program);
+void clearDeviceInfo(DeviceInfo& device);
 
 // The connection step of every timer event: acts on the "COM" box, identifies the unit,
-// reports link errors and resets the link, then asks the end question when asked to quit.
-// readSetup is called after a successful identification when the program is set to read
-// the setup automatically.
-void connectionStep(Program& program, SerialLink& link, Requesters& requesters,
+// reports link errors and resets the link. readSetup is called after a successful
+// identification when readSetupAfter is set (the program reads the setup automatically).
+void connectionStep(ComControls& com, DeviceInfo& device, SerialLink& link, bool readSetupAfter,
                     const std::function<void()>& readSetup);
 
 }  // namespace qx

@@ -2,11 +2,12 @@
 
 #include <vector>
 
-#include "core/app/Program.h"
-#include "core/ports/Requesters.h"
+#include "core/app/MessageLog.h"
 #include "core/link/SerialLink.h"
+#include "core/ports/Requesters.h"
 #include "core/setup/ModeWarnings.h"
 #include "core/setup/SetupImage.h"
+#include "core/setup/SetupState.h"
 #include "core/util/Numbers.h"
 
 namespace qx {
@@ -15,7 +16,7 @@ namespace {
 constexpr std::size_t kReceiveBuffer = 1000;
 }
 
-void readSetupFromUnit(Program& p, SerialLink& link, Requesters& requesters) {
+void readSetupFromUnit(SetupState& setup, SerialLink& link, Requesters& requesters) {
   if (!link.allowed('L')) return;
   link.sendCommand('L');
   // First only the length: nothing is read yet.
@@ -27,31 +28,35 @@ void readSetupFromUnit(Program& p, SerialLink& link, Requesters& requesters) {
         "Datenpaket ggf. nicht kompatibel.\rNach dem Einlesen müssen alle Einstellungen "
         "kontrolliert werden.\r\rTrotzdem einlesen?");
     if (!take) return;
-    p.reportStatus("eingelesene Setup-Daten aus ORK ggf. nicht kompatibel (" + intText(static_cast<long long>(queued)) + ")");
+    link.messages().reportStatus("eingelesene Setup-Daten aus ORK ggf. nicht kompatibel (" +
+                                 intText(static_cast<long long>(queued)) + ")");
   }
   link.waitForReply(kSetupReplyBytes, 'l');
   if (!link.succeeded()) return;  // the wait reported why
 
   std::vector<std::uint8_t> buffer;
   buffer.reserve(kReceiveBuffer);
-  while (link.bytesAvailable() > 0 && buffer.size() < kReceiveBuffer) buffer.push_back(link.readByte());
+  while (link.bytesAvailable() > 0 && buffer.size() < kReceiveBuffer)
+    buffer.push_back(link.readByte());
   link.drainInput();  // anything beyond the buffer is not the setup
-  if (!decodeSetupImage(buffer, p.setup)) return;
-  p.showSetup();
-  p.reportStatus("Daten von ORK gelesen");
-  warnAboutActiveModes(p.setup, requesters);
+  if (!decodeSetupImage(buffer, setup.record)) return;
+  setup.showSetup();
+  link.messages().reportStatus("Daten von ORK gelesen");
+  warnAboutActiveModes(setup.record, requesters);
 }
 
-void writeSetupToUnit(Program& p, SerialLink& link) {
+void writeSetupToUnit(const SetupRecord& record, SerialLink& link) {
   if (!link.allowed('S')) return;
   link.send('S');  // the letter, then the pause
   // The image in field order, 16-bit values low byte first, without any pause, length or
   // checksum: exactly the bytes of the SetupImage.
-  const Bytes image = encodeSetupImage(p.setup);
+  const Bytes image = encodeSetupImage(record);
   link.port().write(image.data(), image.size());
-  p.reportStatus("Daten an ORK geschrieben");
+  link.messages().reportStatus("Daten an ORK geschrieben");
 }
 
-void storeSetupInEeprom(Program& /*program*/, SerialLink& link) { link.send('E'); }
+void storeSetupInEeprom(SerialLink& link) {
+  link.send('E');
+}
 
 }  // namespace qx

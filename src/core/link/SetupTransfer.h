@@ -5,7 +5,8 @@
 
 namespace qx {
 
-struct Program;
+struct SetupRecord;
+struct SetupState;
 class Requesters;
 class SerialLink;
 
@@ -13,8 +14,8 @@ inline constexpr int kSetupReplyBytes = 436;  // echo "l" and the 435-byte image
 
 // Reads the unit's setup into the SetupRecord. A reply of another length is taken only when
 // the user agrees; a failed read leaves the record as it was.
-void readSetupFromUnit(Program& program, SerialLink& link, Requesters& requesters);
-void writeSetupToUnit(Program& program, SerialLink& link);
-void storeSetupInEeprom(Program& program, SerialLink& link);
+void readSetupFromUnit(SetupState& setup, SerialLink& link, Requesters& requesters);
+void writeSetupToUnit(const SetupRecord& record, SerialLink& link);
+void storeSetupInEeprom(SerialLink& link);
 
 }  // namespace qx

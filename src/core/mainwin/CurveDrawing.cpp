@@ -3,8 +3,12 @@
 
 #include <string>
 
-#include "core/app/Program.h"
+#include "core/app/ProgramSettings.h"
+#include "core/link/VitalData.h"
 #include "core/mainwin/EditorDrawing.h"
+#include "core/mainwin/EditorState.h"
+#include "core/setup/MapAxes.h"
+#include "core/setup/SetupState.h"
 #include "core/util/Numbers.h"
 
 namespace qx {
@@ -29,7 +33,7 @@ std::string lastChars(const std::string& text, std::size_t n) {
   return text.size() > n ? text.substr(text.size() - n) : text;
 }
 
-void axes(Drawing& d, const CurveView& c) {
+void drawAxes(Drawing& d, const CurveView& c) {
   const Rgb k = dc::kText;
   const int right = 16 * c.step;
   d.line(0, 0, right, 0, k);
@@ -39,7 +43,7 @@ void axes(Drawing& d, const CurveView& c) {
     if (!c.correction)
       d.text(i * c.step - 3, 10, intText(i), k);
     else if (i % 2 == 0)
-      d.text(i * c.step - 3, 10, intText(10 * i - 20), k);
+      d.text(i * c.step - 3, 10, intText(axes::temperatureCelsius(i)), k);
   }
   if (c.correction)
     d.text(17 * c.step + 5, 10, "°C", k);
@@ -75,7 +79,7 @@ void positionLine(Drawing& d, const CurveView& c, const VitalData& vital, double
     x = (temperature + 20) / 10 * c.step;
   } else {
     if (vital.engineSpeedClamped > kMaxComputedSpeed || vital.engineSpeedClamped < 0) return;
-    x = vital.engineSpeedClamped / 1000.0 * c.step;
+    x = axes::speedPosition(vital.engineSpeedClamped) * c.step;
   }
   const double top = c.correction ? c.y(150) : c.y(45);
   d.line(x, 0, x, top, dc::kLiveLine);
@@ -85,10 +89,10 @@ void editingPoint(Drawing& d, const CurveView& c) {
   const int i = clampTo(*c.editingIndex, 0, kLastPoint);
   const int v = c.values[static_cast<std::size_t>(i)];
   if (c.correction) {
-    c.labels.first = intText(10 * i - 20);
+    c.labels.first = intText(axes::temperatureCelsius(i));
     c.labels.second = intText(v + 85);
   } else {
-    c.labels.first = intText(i * 1000LL);
+    c.labels.first = intText(axes::speedRpm(i));
     c.labels.second = intText(v);
   }
   d.circle(i * c.step, c.y(v), 3, dc::kEditingPoint, false);
@@ -96,7 +100,7 @@ void editingPoint(Drawing& d, const CurveView& c) {
 }
 }  // namespace
 
-Drawing drawCurve(Program& p, EditorId curve) {
+Drawing drawCurve(const EditorSources& p, EditorId curve) {
   Drawing d;
   d.width = kCurveDrawingWidth;
   d.height = kCurveDrawingHeight;
@@ -108,9 +112,9 @@ Drawing drawCurve(Program& p, EditorId curve) {
   const bool air = curve == EditorId::AirTemp;
   const bool engine = curve == EditorId::EngineTemp;
   const bool correction = air || engine;
-  const Curve& values = air      ? p.setup.airTempCorrection
-                        : engine ? p.setup.engineTempCorrection
-                                 : p.setup.ignitionCurve;
+  const Curve& values = air      ? p.setup.record.airTempCorrection
+                        : engine ? p.setup.record.engineTempCorrection
+                                 : p.setup.record.ignitionCurve;
   const EditingMode mode = air      ? EditingMode::AirTemp
                            : engine ? EditingMode::EngineTemp
                                     : EditingMode::Ignition;
@@ -122,9 +126,9 @@ Drawing drawCurve(Program& p, EditorId curve) {
                     correction ? 0.45 : 1.5,
                     (kCurveDrawingWidth - 55) / 16,
                     correction,
-                    p.editingMode == mode ? &index : nullptr,
+                    p.editors.mode == mode ? &index : nullptr,
                     labels};
-  axes(d, c);
+  drawAxes(d, c);
   curveLine(d, c);
   if (pos) positionLine(d, c, p.vital, air ? p.vital.airTemp : p.vital.engineTemp);
   if (c.editingIndex) editingPoint(d, c);
@@ -136,7 +140,7 @@ Rgb chooseDrawingBackground(Rgb windowColour, Rgb buttonFaceColour) {
   return plain ? buttonFaceColour : windowColour;
 }
 
-Drawing drawEditor(Program& program, EditorId editor) {
+Drawing drawEditor(const EditorSources& program, EditorId editor) {
   return editor == EditorId::InjectionMap ? drawInjectionMap(program) : drawCurve(program, editor);
 }
 
@@ -154,11 +158,11 @@ Drawing& EditorDrawings::of(EditorId editor) {
   return injectionMap;
 }
 
-RedrawSet redrawEditors(Program& p, RedrawSet which, EditorDrawings& drawings) {
-  if (drawings.drawnSetupRevision != p.setupRevision) which = {true, true, true, true};
+RedrawSet redrawEditors(const EditorSources& p, RedrawSet which, EditorDrawings& drawings) {
+  if (drawings.drawnSetupRevision != p.setup.revision) which = {true, true, true, true};
   if (p.editors.mapChanged) which.injectionMap = true;
   p.editors.mapChanged = false;
-  drawings.drawnSetupRevision = p.setupRevision;
+  drawings.drawnSetupRevision = p.setup.revision;
   // The order of the first drawing at start: the curves, then the map.
   if (which.ignition) drawings.ignition = drawEditor(p, EditorId::Ignition);
   if (which.engineTemp) drawings.engineTemp = drawEditor(p, EditorId::EngineTemp);
@@ -167,7 +171,7 @@ RedrawSet redrawEditors(Program& p, RedrawSet which, EditorDrawings& drawings) {
   return which;
 }
 
-void redrawAllEditors(Program& program, EditorDrawings& drawings) {
+void redrawAllEditors(const EditorSources& program, EditorDrawings& drawings) {
   redrawEditors(program, {true, true, true, true}, drawings);
 }
 

@@ -9,8 +9,20 @@
 
 namespace qx {
 
-struct Program;
+struct EditorState;
+struct ProgramSettings;
 struct SetupRecord;
+struct SetupState;
+struct VitalData;
+
+// What the editors' drawings show. Drawing the active editor writes its point labels into
+// the editor state.
+struct EditorSources {
+  EditorState& editors;
+  const SetupState& setup;
+  const VitalData& vital;
+  const ProgramSettings& settings;
+};
 
 enum class EditorId { InjectionMap, AirTemp, EngineTemp, Ignition };
 
@@ -43,12 +55,12 @@ long long availableInjectionUs(int speedIndex, int sharePercent, int switchTimeU
 inline constexpr long long kNoLimit = 1LL << 40;
 
 // The single drawings; drawEditor picks one.
-Drawing drawInjectionMap(Program& program);
-Drawing drawCurve(Program& program, EditorId curve);
+Drawing drawInjectionMap(const EditorSources& src);
+Drawing drawCurve(const EditorSources& src, EditorId curve);
 
 // Computes an editor's drawing. When the editor is the active one, its point labels in
-// program.editors are written as well.
-Drawing drawEditor(Program& program, EditorId editor);
+// the editor state are written as well.
+Drawing drawEditor(const EditorSources& src, EditorId editor);
 
 // The latest drawing of each editor, as its drawing area paints it.
 struct EditorDrawings {
@@ -62,9 +74,9 @@ struct EditorDrawings {
 // Redraws the editors in `which` and those whose data changed behind the editors' back: all
 // four after a bulk change of the setup, the map after the learned map changed it. Returns
 // the editors that were redrawn.
-RedrawSet redrawEditors(Program& program, RedrawSet which, EditorDrawings& drawings);
+RedrawSet redrawEditors(const EditorSources& src, RedrawSet which, EditorDrawings& drawings);
 
 // Redraws all four editors.
-void redrawAllEditors(Program& program, EditorDrawings& drawings);
+void redrawAllEditors(const EditorSources& src, EditorDrawings& drawings);
 
 }  // namespace qx

@@ -9,6 +9,15 @@
 
 namespace qx {
 
+// Which editor has the keyboard.
+enum class EditingMode : int {
+  None = 0,
+  InjectionMap = 1,
+  AirTemp = 2,
+  Ignition = 3,
+  EngineTemp = 4
+};
+
 // The editing keys that exist while an editor has the keyboard. The plain "+"/"-" keys step
 // by 1, with Shift by 10.
 enum class EditKey { Left, Right, Up, Down, Increase, IncreaseShifted, Decrease, DecreaseShifted };
@@ -19,6 +28,7 @@ struct PointLabels {
 };
 
 struct EditorState {
+  EditingMode mode = EditingMode::None;
   // InjectionMap editing point: speed index 0..16, throttle index 0..8.
   int mapSpeed = 0;
   int mapThrottle = 0;

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
-#include "core/app/Program.h"
+#include "core/app/MessageLog.h"
+#include "core/app/ProgramSettings.h"
+#include "core/expert/ExpertState.h"
+#include "core/mainwin/EditorState.h"
 #include "core/ports/Requesters.h"
+#include "core/setup/SetupState.h"
 #include "core/util/Text.h"
 
 namespace qx {
@@ -26,46 +30,45 @@ const char* editingMessage(EditingMode mode) {
 }
 }  // namespace
 
-void startEditing(Program& program, EditingMode mode) {
-  program.reportStatus(editingMessage(mode));
-  program.editingMode = mode;
-  clearPointLabels(program);
+void startEditing(EditorState& editors, MessageLog& messages, EditingMode mode) {
+  messages.reportStatus(editingMessage(mode));
+  editors.mode = mode;
+  clearPointLabels(editors);
 }
 
-void endEditing(Program& program) {
-  program.reportStatus("Kennfeld bearbeiten beendet");
-  program.editingMode = EditingMode::None;
-  clearPointLabels(program);
+void endEditing(EditorState& editors, MessageLog& messages) {
+  messages.reportStatus("Kennfeld bearbeiten beendet");
+  editors.mode = EditingMode::None;
+  clearPointLabels(editors);
 }
 
-void clearPointLabels(Program& program) {
-  EditorState& e = program.editors;
-  const EditingMode m = program.editingMode;
+void clearPointLabels(EditorState& e) {
+  const EditingMode m = e.mode;
   if (m != EditingMode::InjectionMap) e.mapLabels.clear();
   if (m != EditingMode::AirTemp) e.airLabels.clear();
   if (m != EditingMode::EngineTemp) e.engineLabels.clear();
   if (m != EditingMode::Ignition) e.ignitionLabels.clear();
 }
 
-void takeDescription(Program& program, const std::string& text) {
-  program.setupDescription = utf8Left(text, kDescriptionLength);
+void takeDescription(SetupState& setup, const std::string& text) {
+  setup.description = utf8Left(text, kDescriptionLength);
 }
 
-bool unlockExpertMode(Program& program, Requesters& requesters) {
-  if (program.expertUnlocked) return true;
+bool unlockExpertMode(ExpertWindowState& expert, Requesters& requesters) {
+  if (expert.unlocked) return true;
   const auto answer = requesters.askText(
       "Expert-Modus", "Zum Aktivieren des Expert-Modus bitte Password eingeben.", "", true);
   if (answer && *answer == "Mulde") {
-    program.expertUnlocked = true;
+    expert.unlocked = true;
     return true;
   }
   requesters.message("Achtung", "Password nicht korrekt.");
   return false;
 }
 
-bool wheelOverMap(Program& program, int notches) {
-  if (!program.editors.boxes.mapKapp || notches == 0) return false;
-  int& ceiling = program.settings.mapCeilingUs;
+bool wheelOverMap(const EditorState& editors, ProgramSettings& settings, int notches) {
+  if (!editors.boxes.mapKapp || notches == 0) return false;
+  int& ceiling = settings.mapCeilingUs;
   const int before = ceiling;
   ceiling = std::clamp(ceiling + notches * kMapCeilingStep, kMapCeilingMin, kMapCeilingMax);
   return ceiling != before;

@@ -3,9 +3,13 @@
 
 #include <algorithm>
 
-#include "core/app/Program.h"
+#include "core/app/ProgramSettings.h"
+#include "core/link/VitalData.h"
 #include "core/mainwin/EditorDrawing.h"
+#include "core/mainwin/EditorState.h"
 #include "core/mainwin/MainWindowLogic.h"
+#include "core/setup/MapAxes.h"
+#include "core/setup/SetupState.h"
 #include "core/util/Numbers.h"
 
 namespace qx {
@@ -18,7 +22,7 @@ constexpr int kLastSpeed = kSpeedPoints - 1;
 constexpr int kLastThrottle = kThrottlePoints - 1;
 
 struct MapView {
-  const Program& program;
+  const EditorSources& src;
   const SetupRecord& setup;
   int sx;     // px per speed index
   double sy;  // px per µs
@@ -45,7 +49,7 @@ struct MapView {
 
 Rgb pointColour(const MapView& m, int i, int j) {
   if (i >= 1 && m.value(i, j) > m.availableLimit[i]) return dc::kOverTime;
-  const EditorState& e = m.program.editors;
+  const EditorState& e = m.src.editors;
   if (e.mapStart && i < e.mapSpeed && j < e.mapThrottle) return dc::kGroup;
   return dc::kGrid;
 }
@@ -78,7 +82,7 @@ void boxAndAxes(Drawing& d, const MapView& m) {
   for (int j = 0; j <= kLastThrottle; j += 2) {
     const int o = -j * kDiagonal;
     d.line(o, o, o, 5 + o, k);
-    if (j > 0) d.text(-15 + o, 7 + o, intText(roundHalfAway(j * 12.5)), k);
+    if (j > 0) d.text(-15 + o, 7 + o, intText(axes::throttleLabelRounded(j)), k);
   }
   d.text(-80, -30, "%", k);
 
@@ -97,9 +101,10 @@ void boxAndAxes(Drawing& d, const MapView& m) {
 // The live operating point: its speed and throttle lines, the interpolated injection time
 // as a grey pin, and the map cell it lies in.
 void livePoint(Drawing& d, const MapView& m) {
-  const VitalData& vital = m.program.vital;
-  const double speed = std::clamp(vital.engineSpeedClamped, 0, kMaxComputedSpeed) / 1000.0;
-  const double throttle = std::max(vital.throttlePercent, 0) / 12.5;
+  const VitalData& vital = m.src.vital;
+  const double speed =
+      axes::speedPosition(std::clamp(vital.engineSpeedClamped, 0, kMaxComputedSpeed));
+  const double throttle = axes::throttlePosition(std::max(vital.throttlePercent, 0));
   const double X = speed * m.sx;
   const double Y = throttle * kDiagonal;
   d.line(X, 0, X - 8 * kDiagonal, -8 * kDiagonal, dc::kLiveLine);
@@ -123,11 +128,11 @@ void livePoint(Drawing& d, const MapView& m) {
 }
 
 void editingPoint(Drawing& d, const MapView& m, PointLabels& labels) {
-  const int i = clampTo(m.program.editors.mapSpeed, 0, kLastSpeed);
-  const int j = clampTo(m.program.editors.mapThrottle, 0, kLastThrottle);
+  const int i = clampTo(m.src.editors.mapSpeed, 0, kLastSpeed);
+  const int j = clampTo(m.src.editors.mapThrottle, 0, kLastThrottle);
   const int v = m.value(i, j);
   labels.first = intText(i * 1000LL);
-  labels.second = intText(roundHalfAway(j * 12.5));
+  labels.second = intText(axes::throttleLabelRounded(j));
   labels.third = intText(v);
   const double x = m.x(i, j), y = m.y(j, v);
   d.circle(x, y, 3, dc::kEditingPoint, false);
@@ -148,7 +153,7 @@ long long availableInjectionUs(int speedIndex, int sharePercent, int switchTimeU
   return roundHalfAway(600.0 * sharePercent / speedIndex - switchTimeUs);
 }
 
-Drawing drawInjectionMap(Program& p) {
+Drawing drawInjectionMap(const EditorSources& p) {
   Drawing d;
   d.width = kMapDrawingWidth;
   d.height = kMapDrawingHeight;
@@ -156,15 +161,15 @@ Drawing drawInjectionMap(Program& p) {
   d.origin = {120, kMapDrawingHeight - 30.0};
 
   const bool kapp = p.editors.boxes.mapKapp;
-  const int ceiling = mapCeiling(p.setup, kapp, p.settings.mapCeilingUs);
+  const int ceiling = mapCeiling(p.setup.record, kapp, p.settings.mapCeilingUs);
   MapView m{p,
-            p.setup,
+            p.setup.record,
             (kMapDrawingWidth - 160) / 16,
             static_cast<double>(kMapDrawingHeight - 135) / ceiling,
             ceiling,
             kapp,
             {}};
-  const auto& switchTimes = p.setup.injectorSwitchTime;
+  const auto& switchTimes = p.setup.record.injectorSwitchTime;
   const int longestSwitch = *std::max_element(switchTimes.begin(), switchTimes.end());
   for (int i = 1; i <= kLastSpeed; ++i)
     m.availableLimit[i] = availableInjectionUs(i, p.settings.injectionWarnPercent, longestSwitch);
@@ -173,7 +178,7 @@ Drawing drawInjectionMap(Program& p) {
   for (int j = 0; j <= kLastThrottle; ++j)
     for (int i = 0; i <= kLastSpeed; ++i) pointLines(d, m, i, j, false);
   if (p.editors.boxes.mapPos) livePoint(d, m);
-  if (p.editingMode == EditingMode::InjectionMap) editingPoint(d, m, p.editors.mapLabels);
+  if (p.editors.mode == EditingMode::InjectionMap) editingPoint(d, m, p.editors.mapLabels);
   return d;
 }
 

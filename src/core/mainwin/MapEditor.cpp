@@ -1,17 +1,20 @@
 #include "core/mainwin/MapEditor.h"
+#include "core/setup/MapAxes.h"
 
-#include "core/app/Program.h"
-#include "core/ports/Requesters.h"
+#include "core/app/MessageLog.h"
 #include "core/link/SerialLink.h"
+#include "core/mainwin/EditorState.h"
 #include "core/mainwin/MainWindowLogic.h"
+#include "core/ports/Requesters.h"
+#include "core/setup/SetupRecord.h"
 #include "core/util/Numbers.h"
 
 namespace qx {
 
 namespace {
-bool autoFollows(const Program& p) {
-  const EditorBoxes& b = p.editors.boxes;
-  switch (p.editingMode) {
+bool autoFollows(const EditorState& ed) {
+  const EditorBoxes& b = ed.boxes;
+  switch (ed.mode) {
     case EditingMode::InjectionMap:
       return b.mapAuto;
     case EditingMode::AirTemp:
@@ -27,9 +30,9 @@ bool autoFollows(const Program& p) {
 }
 
 // The active editor's speed or temperature index.
-int* mainIndex(Program& p) {
-  EditorState& e = p.editors;
-  switch (p.editingMode) {
+int* mainIndex(EditorState& ed) {
+  EditorState& e = ed;
+  switch (ed.mode) {
     case EditingMode::InjectionMap:
       return &e.mapSpeed;
     case EditingMode::AirTemp:
@@ -44,12 +47,12 @@ int* mainIndex(Program& p) {
   return nullptr;
 }
 
-void move(Program& p, EditKey key) {
-  if (autoFollows(p)) return;  // the point follows the engine
-  int* index = mainIndex(p);
+void move(EditorState& ed, EditKey key) {
+  if (autoFollows(ed)) return;  // the point follows the engine
+  int* index = mainIndex(ed);
   if (!index) return;
-  int& throttle = p.editors.mapThrottle;
-  const bool map = p.editingMode == EditingMode::InjectionMap;
+  int& throttle = ed.mapThrottle;
+  const bool map = ed.mode == EditingMode::InjectionMap;
   switch (key) {
     case EditKey::Left:
       if (*index >= 1) --*index;
@@ -69,35 +72,39 @@ void move(Program& p, EditKey key) {
 }
 
 // Sends one map point; the status message only when it went out.
-void writeMapPoint(Program& p, SerialLink& link, int i, int j, bool withIndexes) {
-  const int value = p.setup.mapCell(i, j);
+void writeMapPoint(const SetupRecord& setup, SerialLink& link, int i, int j, bool withIndexes) {
+  const int value = setup.mapCell(i, j);
   if (!link.send('K', {Param::byte(i + 1), Param::byte(j + 1), Param::wordLE(value)})) return;
-  p.reportStatus(withIndexes ? "Einspritzkennfeld aktualisiert (" + intText(i) + ":" + intText(j) + ")"
-                             : "Einspritzkennfeld aktualisiert");
+  link.messages().reportStatus(withIndexes ? "Einspritzkennfeld aktualisiert (" + intText(i) + ":" +
+                                                 intText(j) + ")"
+                                           : "Einspritzkennfeld aktualisiert");
 }
 
-void writeCurvePoint(Program& p, SerialLink& link, EditingMode mode, int i, int value) {
-  const char letter = mode == EditingMode::AirTemp ? 'T' : mode == EditingMode::Ignition ? 'Z' : 'M';
+void writeCurvePoint(SerialLink& link, EditingMode mode, int i, int value) {
+  const char letter = mode == EditingMode::AirTemp    ? 'T'
+                      : mode == EditingMode::Ignition ? 'Z'
+                                                      : 'M';
   if (!link.send(letter, {Param::byte(i + 1), Param::byte(value)})) return;
-  p.reportStatus(mode == EditingMode::AirTemp   ? "Einspritzkorrekturkennlinie(ASLT) aktualisiert"
-                 : mode == EditingMode::Ignition ? "Zündkennlinie aktualisiert"
-                                                 : "Einspritzkorrekturkennlinie(MT) aktualisiert");
+  link.messages().reportStatus(
+      mode == EditingMode::AirTemp    ? "Einspritzkorrekturkennlinie(ASLT) aktualisiert"
+      : mode == EditingMode::Ignition ? "Zündkennlinie aktualisiert"
+                                      : "Einspritzkorrekturkennlinie(MT) aktualisiert");
 }
 
-std::uint8_t& curveValue(Program& p, EditingMode mode, int i) {
-  Curve& curve = mode == EditingMode::AirTemp    ? p.setup.airTempCorrection
-                 : mode == EditingMode::Ignition ? p.setup.ignitionCurve
-                                                 : p.setup.engineTempCorrection;
+std::uint8_t& curveValue(SetupRecord& setup, EditingMode mode, int i) {
+  Curve& curve = mode == EditingMode::AirTemp    ? setup.airTempCorrection
+                 : mode == EditingMode::Ignition ? setup.ignitionCurve
+                                                 : setup.engineTempCorrection;
   return curve[static_cast<std::size_t>(i)];
 }
 
-void change(Program& p, SerialLink& link, EditKey key) {
+void change(EditorState& ed, SetupRecord& setup, SerialLink& link, EditKey key) {
   const bool up = key == EditKey::Increase || key == EditKey::IncreaseShifted;
   int step = key == EditKey::IncreaseShifted || key == EditKey::DecreaseShifted ? 10 : 1;
-  const EditorState& e = p.editors;
-  if (p.editingMode == EditingMode::InjectionMap) {
+  const EditorState& e = ed;
+  if (ed.mode == EditingMode::InjectionMap) {
     if (e.mapX100) step *= 100;
-    std::uint16_t& v = p.setup.mapCell(e.mapSpeed, e.mapThrottle);
+    std::uint16_t& v = setup.mapCell(e.mapSpeed, e.mapThrottle);
     if (up && v < kMapKeyLimit - step) {
       v = static_cast<std::uint16_t>(v + step);
     } else if (!up && v >= step) {
@@ -105,12 +112,12 @@ void change(Program& p, SerialLink& link, EditKey key) {
     } else {
       return;  // would leave the range: ignored
     }
-    writeMapPoint(p, link, e.mapSpeed, e.mapThrottle, false);
+    writeMapPoint(setup, link, e.mapSpeed, e.mapThrottle, false);
     return;
   }
-  const int i = *mainIndex(p);
-  const int max = p.editingMode == EditingMode::Ignition ? kIgnitionMax : kCorrectionMax;
-  std::uint8_t& v = curveValue(p, p.editingMode, i);
+  const int i = *mainIndex(ed);
+  const int max = ed.mode == EditingMode::Ignition ? kIgnitionMax : kCorrectionMax;
+  std::uint8_t& v = curveValue(setup, ed.mode, i);
   if (up && v + step <= max) {
     v = static_cast<std::uint8_t>(v + step);
   } else if (!up && v >= step) {
@@ -118,52 +125,53 @@ void change(Program& p, SerialLink& link, EditKey key) {
   } else {
     return;
   }
-  writeCurvePoint(p, link, p.editingMode, i, v);
+  writeCurvePoint(link, ed.mode, i, v);
 }
 }  // namespace
 
-void editingKey(Program& program, SerialLink& link, EditKey key) {
-  if (program.editingMode == EditingMode::None) return;
+void editingKey(EditorState& ed, SetupRecord& setup, SerialLink& link, EditKey key) {
+  if (ed.mode == EditingMode::None) return;
   switch (key) {
     case EditKey::Left:
     case EditKey::Right:
     case EditKey::Up:
     case EditKey::Down:
-      move(program, key);
+      move(ed, key);
       break;
     default:
-      change(program, link, key);
+      change(ed, setup, link, key);
       break;
   }
-  clearPointLabels(program);
+  clearPointLabels(ed);
 }
 
-void shiftMapGroup(Program& p, SerialLink& link, bool up) {
-  if (p.editingMode != EditingMode::InjectionMap || !p.editors.mapStart) return;
-  const int step = p.editors.mapX100 ? 100 : 10;
-  for (int i = 0; i <= p.editors.mapSpeed; ++i) {
-    for (int j = 0; j <= p.editors.mapThrottle; ++j) {
-      std::uint16_t& v = p.setup.mapCell(i, j);
+void shiftMapGroup(EditorState& ed, SetupRecord& setup, SerialLink& link, bool up) {
+  if (ed.mode != EditingMode::InjectionMap || !ed.mapStart) return;
+  const int step = ed.mapX100 ? 100 : 10;
+  for (int i = 0; i <= ed.mapSpeed; ++i) {
+    for (int j = 0; j <= ed.mapThrottle; ++j) {
+      std::uint16_t& v = setup.mapCell(i, j);
       if (up)
         v = static_cast<std::uint16_t>(v >= kMapGroupLimit - step ? kMapGroupLimit : v + step);
       else
         v = static_cast<std::uint16_t>(step >= v ? 0 : v - step);
-      writeMapPoint(p, link, i, j, true);
+      writeMapPoint(setup, link, i, j, true);
     }
   }
 }
 
-void typeMapValue(Program& p, SerialLink& link, Requesters& requesters) {
-  if (p.editingMode != EditingMode::InjectionMap) return;
-  const int i = p.editors.mapSpeed, j = p.editors.mapThrottle;
-  std::uint16_t& v = p.setup.mapCell(i, j);
-  const auto answer = requesters.askText(
-      "Einspritzwert [µs] für:",
-      "  Drehzahl: " + intText(i * 1000) + "   Drosselklappe: " + intText(roundHalfAway(j * 12.5)),
-      intText(v), false);
+void typeMapValue(EditorState& ed, SetupRecord& setup, SerialLink& link, Requesters& requesters) {
+  if (ed.mode != EditingMode::InjectionMap) return;
+  const int i = ed.mapSpeed, j = ed.mapThrottle;
+  std::uint16_t& v = setup.mapCell(i, j);
+  const auto answer =
+      requesters.askText("Einspritzwert [µs] für:",
+                         "  Drehzahl: " + intText(axes::speedRpm(i)) +
+                             "   Drosselklappe: " + intText(axes::throttleLabelRounded(j)),
+                         intText(v), false);
   if (!answer) return;  // cancelled: nothing changes, nothing is sent
   v = static_cast<std::uint16_t>(clampTo<long long>(integerReading(*answer), 0, kMapGroupLimit));
-  writeMapPoint(p, link, i, j, true);
+  writeMapPoint(setup, link, i, j, true);
 }
 
 }  // namespace qx

@@ -5,7 +5,8 @@
 
 namespace qx {
 
-struct Program;
+struct EditorState;
+struct SetupRecord;
 class Requesters;
 class SerialLink;
 enum class EditKey;
@@ -17,13 +18,14 @@ inline constexpr int kCorrectionMax = 150;
 inline constexpr int kIgnitionMax = 50;
 
 // An editing key for the active editor (nothing happens without one).
-void editingKey(Program& program, SerialLink& link, EditKey key);
+void editingKey(EditorState& editors, SetupRecord& setup, SerialLink& link, EditKey key);
 
 // F3 (up) / F4 (down): the InjectionMap group from the origin up to the editing point, only
 // while the map is edited and "Start" is ticked.
-void shiftMapGroup(Program& program, SerialLink& link, bool up);
+void shiftMapGroup(EditorState& editors, SetupRecord& setup, SerialLink& link, bool up);
 
 // F9: a typed value for the InjectionMap point under the editing point.
-void typeMapValue(Program& program, SerialLink& link, Requesters& requesters);
+void typeMapValue(EditorState& editors, SetupRecord& setup, SerialLink& link,
+                  Requesters& requesters);
 
 }  // namespace qx

@@ -3,11 +3,13 @@
 #include <random>
 #include <string>
 
+#include "core/app/MessageLog.h"
+#include "core/mainwin/EditorState.h"
 #include "core/ports/Clock.h"
-#include "core/app/Program.h"
 #include "core/ports/Requesters.h"
 #include "core/setup/ModeWarnings.h"
 #include "core/setup/SetupFile.h"
+#include "core/setup/SetupState.h"
 #include "core/util/Files.h"
 #include "core/util/Numbers.h"
 
@@ -41,33 +43,33 @@ int randomNumber() {
   return std::uniform_int_distribution<int>(0, 1000)(engine);
 }
 
-void remember(Program& program, const SplitPath& path) {
-  program.setupFile.folder = path.folder;
-  program.setupFile.fileName = path.name;
+void remember(SetupState& setup, const SplitPath& path) {
+  setup.file.folder = path.folder;
+  setup.file.fileName = path.name;
 }
 
 // Asks whether a file of unexpected size is to be loaded; true to go on.
-bool acceptSize(Program& program, Requesters& requesters, std::uintmax_t size) {
+bool acceptSize(MessageLog& messages, Requesters& requesters, std::uintmax_t size) {
   if (size == kSetupFileSize) return true;
-  if (!requesters.askYesNo("Setup laden",
-                           "Vermutlich ist die Datei nicht kompatibel.(" +
-                               intText(static_cast<long long>(size)) +
-                               ")\rWenn sie gelesen wurde, bitte alle Einstellungen "
-                               "kontrollieren!\rTrotzdem Laden?"))
+  if (!requesters.askYesNo("Setup laden", "Vermutlich ist die Datei nicht kompatibel.(" +
+                                              intText(static_cast<long long>(size)) +
+                                              ")\rWenn sie gelesen wurde, bitte alle Einstellungen "
+                                              "kontrollieren!\rTrotzdem Laden?"))
     return false;
-  program.reportStatus("Setup ggf. nicht kompatibel");
+  messages.reportStatus("Setup ggf. nicht kompatibel");
   return true;
 }
 
-void reportUnreadable(Program& program, Requesters& requesters, const std::string& name) {
+void reportUnreadable(MessageLog& messages, Requesters& requesters, const std::string& name) {
   requesters.message("Achtung", "Datei konnte nicht gelesen werden.");
-  program.reportStatus("Setup " + name + " konnte nicht gelesen werden");
+  messages.reportStatus("Setup " + name + " konnte nicht gelesen werden");
 }
 }  // namespace
 
-void saveSetupFile(Program& program, Requesters& requesters, const SetupFileUnit& unit) {
-  const auto chosen = requesters.saveFile(
-      "Setup speichern", program.setupFile.folder + program.setupFile.fileName, kSaveFilter);
+void saveSetupFile(SetupState& setup, const SetupFileUnit& unit, Requesters& requesters,
+                   MessageLog& messages, Clock& clock) {
+  const auto chosen =
+      requesters.saveFile("Setup speichern", setup.file.folder + setup.file.fileName, kSaveFilter);
   if (!chosen || chosen->empty()) return;
   std::string path = *chosen;
   if (extension(splitPath(path).name) != "ork") path += ".ork";
@@ -78,55 +80,56 @@ void saveSetupFile(Program& program, Requesters& requesters, const SetupFileUnit
     return;
 
   const SplitPath split = splitPath(path);
-  remember(program, split);
-  const Bytes content =
-      encodeSetupFile(program.setup, program.setupDescription, unit, program.clock.now());
+  remember(setup, split);
+  const Bytes content = encodeSetupFile(setup.record, setup.description, unit, clock.now());
   // Written to a temporary file and renamed over the target: a failed save leaves any old
   // file whole, and is never reported as saved.
   if (!writeFileAtomically(path, content)) {
     requesters.message("Achtung", "Die Setup-Datei\rkonnte nicht gespeichert werden.");
-    program.reportStatus("Setup " + split.name + " konnte nicht gespeichert werden");
+    messages.reportStatus("Setup " + split.name + " konnte nicht gespeichert werden");
     return;
   }
   const auto written = fileSize(path);
-  program.reportStatus("Setup " + split.name + " gespeichert (" +
-                       intText(written ? static_cast<long long>(*written) : -1) + ")");
+  messages.reportStatus("Setup " + split.name + " gespeichert (" +
+                        intText(written ? static_cast<long long>(*written) : -1) + ")");
 }
 
-void loadSetupFile(Program& program, Requesters& requesters) {
-  const auto chosen = requesters.openFile(
-      "Setup laden", program.setupFile.folder + program.setupFile.fileName, kLoadFilter);
-  if (!chosen || chosen->empty()) return;
+bool loadSetupFile(SetupState& setup, EditingMode& editingMode, Requesters& requesters,
+                   MessageLog& messages) {
+  const auto chosen =
+      requesters.openFile("Setup laden", setup.file.folder + setup.file.fileName, kLoadFilter);
+  if (!chosen || chosen->empty()) return false;
   const SplitPath split = splitPath(*chosen);
   if (extension(split.name) != "ork") {
-    program.reportStatus("Falscher Dateityp (#" + intText(randomNumber()) + ")");
-    return;
+    messages.reportStatus("Falscher Dateityp (#" + intText(randomNumber()) + ")");
+    return false;
   }
   const auto size = fileSize(*chosen);
   if (!size) {
-    reportUnreadable(program, requesters, split.name);
-    return;
+    reportUnreadable(messages, requesters, split.name);
+    return false;
   }
-  if (!acceptSize(program, requesters, *size)) return;
+  if (!acceptSize(messages, requesters, *size)) return false;
 
   // The whole file is read before anything changes: a file that cannot be read never
   // replaces the record in part.
   const auto bytes = readFileStart(*chosen, kReadLimit);
   if (!bytes) {
-    reportUnreadable(program, requesters, split.name);
-    return;
+    reportUnreadable(messages, requesters, split.name);
+    return false;
   }
-  remember(program, split);
+  remember(setup, split);
   const SetupFileContents contents = parseSetupFile(*bytes);
-  program.setupFile.loadedName = split.name;
-  program.setupFile.loadedHeader = contents.header;
-  program.setupDescription = contents.header.comment;
-  applySetupBlock(contents.block, program.setup);
-  program.reportStatus("Setup " + split.name + " gelesen");
+  setup.file.loadedName = split.name;
+  setup.file.loadedHeader = contents.header;
+  setup.description = contents.header.comment;
+  applySetupBlock(contents.block, setup.record);
+  messages.reportStatus("Setup " + split.name + " gelesen");
 
-  program.editingMode = EditingMode::None;
-  program.showSetup();
-  warnAboutActiveModes(program.setup, requesters);
+  editingMode = EditingMode::None;
+  setup.showSetup();
+  warnAboutActiveModes(setup.record, requesters);
+  return true;
 }
 
 }  // namespace qx

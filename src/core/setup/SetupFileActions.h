@@ -4,16 +4,22 @@
 
 namespace qx {
 
-struct Program;
+class Clock;
+class MessageLog;
 class Requesters;
 struct SetupFileUnit;
+struct SetupState;
+enum class EditingMode : int;
 
 // Saves the SetupRecord, the description and the identification of the connected unit (all
 // empty when none is identified) to a chosen ".ork" file.
-void saveSetupFile(Program& program, Requesters& requesters, const SetupFileUnit& unit);
+void saveSetupFile(SetupState& setup, const SetupFileUnit& unit, Requesters& requesters,
+                   MessageLog& messages, Clock& clock);
 
 // Replaces the SetupRecord (except injectorSwitchTime) and the description from a chosen
-// file. A file that cannot be read leaves everything as it was.
-void loadSetupFile(Program& program, Requesters& requesters);
+// file, and ends editing. A file that cannot be read leaves everything as it was. True when
+// a file was loaded.
+bool loadSetupFile(SetupState& setup, EditingMode& editingMode, Requesters& requesters,
+                   MessageLog& messages);
 
 }  // namespace qx

@@ -1,4 +1,5 @@
 #include "core/setup/SetupListing.h"
+#include "core/setup/MapAxes.h"
 
 #include <functional>
 #include <vector>
@@ -13,7 +14,9 @@ namespace {
 constexpr std::size_t kLabelWidth = 50;
 constexpr std::size_t kValueWidth = 22;
 // injectorSwitchTime is not part of the file.
-bool inFile(const FieldInfo& f) { return f.offset < 421 || f.offset > 426; }
+bool inFile(const FieldInfo& f) {
+  return f.offset < 421 || f.offset > 426;
+}
 
 std::string padRight(const std::string& s, std::size_t width) {
   const std::size_t n = utf8Length(s);
@@ -38,7 +41,8 @@ std::string lambdaInputs(int bits) {
 // The shown value with its unit, and the option's text for choices.
 std::string valueText(const SetupRecord& r, const FieldInfo& f) {
   std::string text = shownText(r, f.id);
-  if (f.id == SetupField::LearnLambdaInputs) return text + " (" + lambdaInputs(storedValue(r, f.id)) + ")";
+  if (f.id == SetupField::LearnLambdaInputs)
+    return text + " (" + lambdaInputs(storedValue(r, f.id)) + ")";
   if (f.scaling == Scaling::Choice) {
     const auto v = static_cast<std::size_t>(storedValue(r, f.id));
     return text + (v < f.options.size() ? std::string(" (") + f.options[v] + ")" : " (?)");
@@ -46,9 +50,15 @@ std::string valueText(const SetupRecord& r, const FieldInfo& f) {
   return *f.unit ? text + " " + f.unit : text;
 }
 
-int throttleLabel(int t) { return static_cast<int>(roundHalfAway(12.5 * t)); }
-int temperature(int i) { return -20 + 10 * i; }
-int correctionPercent(std::uint8_t v) { return v + 85; }
+int throttleLabel(int t) {
+  return static_cast<int>(axes::throttleLabelRounded(t));
+}
+int temperature(int i) {
+  return axes::temperatureCelsius(i);
+}
+int correctionPercent(std::uint8_t v) {
+  return v + 85;
+}
 
 // A curve as two rows: its axis and its values.
 void listCurve(std::string& out, const std::string& title, const std::string& axisName,
@@ -67,9 +77,9 @@ struct HeaderLine {
   std::string SetupFileHeader::*member;
 };
 constexpr HeaderLine kHeaderLines[] = {
-    {"Beschreibung:", &SetupFileHeader::comment},   {"Gerätetyp:", &SetupFileHeader::device},
-    {"HW:", &SetupFileHeader::hardware},            {"SW:", &SetupFileHeader::software},
-    {"BL:", &SetupFileHeader::bootLoader},          {"Neustarts:", &SetupFileHeader::restartCount},
+    {"Beschreibung:", &SetupFileHeader::comment}, {"Gerätetyp:", &SetupFileHeader::device},
+    {"HW:", &SetupFileHeader::hardware},          {"SW:", &SetupFileHeader::software},
+    {"BL:", &SetupFileHeader::bootLoader},        {"Neustarts:", &SetupFileHeader::restartCount},
 };
 
 // Header text from a file as safe terminal text: malformed UTF-8 becomes U+FFFD, control
@@ -109,8 +119,8 @@ void diffLine(std::string& out, const std::string& label, const std::string& a,
 }
 }  // namespace
 
-std::variant<ListedSetup, std::string> readSetupForListing(std::span<const std::uint8_t> file,
-                                                          std::optional<std::uintmax_t> sizeOnDisk) {
+std::variant<ListedSetup, std::string> readSetupForListing(
+    std::span<const std::uint8_t> file, std::optional<std::uintmax_t> sizeOnDisk) {
   const std::uintmax_t size = sizeOnDisk.value_or(file.size());
   if (file.size() != kSetupFileSize || size != kSetupFileSize)
     return "Die Datei hat " + intText(static_cast<long long>(size)) +
@@ -128,7 +138,8 @@ std::variant<ListedSetup, std::string> readSetupForListing(std::span<const std::
 
 std::string listSetup(const ListedSetup& s) {
   std::string out = padRight("Gespeichert:", 16) + savedAt(s.header.dateLine) + "\n";
-  for (const HeaderLine& h : kHeaderLines) out += padRight(h.label, 16) + headerValue(s.header, h) + "\n";
+  for (const HeaderLine& h : kHeaderLines)
+    out += padRight(h.label, 16) + headerValue(s.header, h) + "\n";
   out += "\nParameter:\n";
   for (const FieldInfo& f : setupFields())
     if (inFile(f)) out += "  " + padRight(f.label, kLabelWidth - 2) + valueText(s.record, f) + "\n";
@@ -146,10 +157,12 @@ std::string listSetup(const ListedSetup& s) {
   auto speed = [](int i) { return i; };
   listCurve(out, "Zündung zu Drehzahl [°KW v.OT]", "kUmin", speed, "°KW",
             [&](int i) { return r.ignitionCurve[static_cast<std::size_t>(i)]; });
-  listCurve(out, "Einspritzkorrektur zu Ansauglufttemperatur [%]", "°C", temperature, "%",
-            [&](int i) { return correctionPercent(r.airTempCorrection[static_cast<std::size_t>(i)]); });
-  listCurve(out, "Einspritzkorrektur zu Motortemperatur [%]", "°C", temperature, "%",
-            [&](int i) { return correctionPercent(r.engineTempCorrection[static_cast<std::size_t>(i)]); });
+  listCurve(
+      out, "Einspritzkorrektur zu Ansauglufttemperatur [%]", "°C", temperature, "%",
+      [&](int i) { return correctionPercent(r.airTempCorrection[static_cast<std::size_t>(i)]); });
+  listCurve(out, "Einspritzkorrektur zu Motortemperatur [%]", "°C", temperature, "%", [&](int i) {
+    return correctionPercent(r.engineTempCorrection[static_cast<std::size_t>(i)]);
+  });
   return out;
 }
 
@@ -162,12 +175,15 @@ std::string diffSetups(const ListedSetup& a, const ListedSetup& b) {
     if (inFile(f)) diffLine(out, f.label, valueText(a.record, f), valueText(b.record, f));
   for (int r = 0; r < kSpeedPoints; ++r)
     for (int t = 0; t < kThrottlePoints; ++t)
-      diffLine(out, "Einspritzung " + intText(r * 1000) + " Umin / " + intText(throttleLabel(t)) + " %:",
+      diffLine(out,
+               "Einspritzung " + intText(axes::speedRpm(r)) + " Umin / " +
+                   intText(throttleLabel(t)) + " %:",
                intText(a.record.mapCell(r, t)) + " µs", intText(b.record.mapCell(r, t)) + " µs");
   for (std::size_t i = 0; i < kSpeedPoints; ++i) {
     const int at = temperature(static_cast<int>(i));
-    diffLine(out, "Zündung " + intText(static_cast<long long>(i) * 1000) + " Umin:",
-             intText(a.record.ignitionCurve[i]) + " °KW", intText(b.record.ignitionCurve[i]) + " °KW");
+    diffLine(out, "Zündung " + intText(axes::speedRpm(i)) + " Umin:",
+             intText(a.record.ignitionCurve[i]) + " °KW",
+             intText(b.record.ignitionCurve[i]) + " °KW");
     diffLine(out, "Einspritzkorrektur Ansaugluft " + intText(at) + " °C:",
              intText(correctionPercent(a.record.airTempCorrection[i])) + " %",
              intText(correctionPercent(b.record.airTempCorrection[i])) + " %");

@@ -9,12 +9,9 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include "core/app/Lamps.h"
 #include "core/app/ProgramSettingsFile.h"
 #include "core/app/StartLogo.h"
 #include "core/link/Connection.h"
-#include "core/link/LiveData.h"
-#include "core/link/SetupTransfer.h"
 #include "core/mainwin/MainWindowLogic.h"
 #include "forms/Canvas.h"
 #include "forms/FormWindow.h"
@@ -65,16 +62,15 @@ Application::Application(StartOptions options, Requesters* requesters)
       ownRequesters_(makeRequesters(requesters, this)),
       requesters_(requesters ? *requesters : *ownRequesters_),
       link_(program_.link, program_.messages, clock_, port_),
-      loop_(program_, *this, *this, requesters_),
-      context_(program_, loop_, requesters_, link_, portProbe_, [this] { refreshWindows(); }) {
+      tick_(program_, link_, requesters_, *this),
+      loop_(program_, tick_, *this, requesters_),
+      context_(program_, loop_, requesters_, link_, portProbe_) {
   comTimer_.setSingleShot(true);
   comTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&comTimer_, &QTimer::timeout, [this] { comTimerFired(); });
   loggerTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&loggerTimer_, &QTimer::timeout, [this] { loggerTimerFired(); });
-  context_.setWindowOpener([this](WindowId id) {
-    if (WindowController* c = controller(id)) c->open();
-  });
+  context_.setControllers([this](WindowId id) { return controller(id); });
 }
 
 Application::~Application() {
@@ -186,7 +182,7 @@ void Application::checkScreenSize() {
 void Application::initialFills() {
   // Each window's own fill, in the order the windows depend on one another. Windows that do
   // not exist yet have nothing to fill.
-  refreshPortList(program_, portProbe_);
+  refreshPortList(program_.com, program_.link, portProbe_);
   // The settings also give the SetupRecord its start values, select the stored port and may
   // tick "COM" as the user would.
   loadProgramSettings(program_, requesters_);
@@ -195,14 +191,14 @@ void Application::initialFills() {
   if (choice.entry) program_.com.selected = static_cast<int>(*choice.entry);
   if (choice.tickCom) program_.com.checked = true;
   // The command line comes last: a port given there is selected, --connect ticks "COM".
-  for (const std::string& port : options_.extraPorts) addAndSelectPort(program_, port);
+  for (const std::string& port : options_.extraPorts) addAndSelectPort(program_.com, port);
   if (options_.connect) program_.com.checked = true;
   // The settings window (and every other window showing setup values) fills from the
   // SetupRecord on the refresh below; then the four editors are drawn.
   editorCanvases_ = std::make_unique<EditorCanvases>(program_, mainWindow().form());
   redrawAllEditors();
-  clearPointLabels(program_);
-  drawConnectionLamp();
+  clearPointLabels(program_.editors);
+  tick_.drawConnectionLamp();
   refreshWindows();
 }
 
@@ -227,13 +223,6 @@ void Application::takeWindowGeometry() {
     program_.settings.windows[static_cast<std::size_t>(i)] = {w.x(), w.y(), w.width(), w.height(),
                                                               true};
   }
-}
-
-void Application::saveSettings() {
-  takeWindowGeometry();
-  // The port list's selected entry, empty when none is selected.
-  program_.settings.comPort = program_.com.selectedName();
-  saveProgramSettings(program_, requesters_);
 }
 
 void Application::showStartLogo() {
@@ -277,52 +266,28 @@ void Application::showMainWindow() {
 }
 
 void Application::refreshWindows() {
-  // Drawings first, so that the labels they fill are shown in this same pass.
-  if (editorCanvases_) editorCanvases_->refresh();
+  tick_.showState();
+}
+
+void Application::refreshShownWindows() {
   for (auto& c : controllers_)
     if (c) c->refresh();
 }
 
+void Application::repaintEditors(const RedrawSet& drawn) {
+  if (editorCanvases_) editorCanvases_->repaint(drawn);
+}
+
+void Application::redrawAllEditors() {
+  tick_.redrawEditors({true, true, true, true});
+}
+
 void Application::comTimerFired() {
   loop_.timerFired(TimerId::Com);
-  refreshWindows();
 }
 
 void Application::loggerTimerFired() {
   loop_.timerFired(TimerId::Logger);
-  refreshWindows();
-}
-
-void Application::connectionStep() {
-  qx::connectionStep(program_, link_, requesters_,
-                     [this] { readSetupFromUnit(program_, link_, requesters_); });
-}
-
-void Application::drawConnectionLamp() {
-  program_.com.lamp = connectionLampColour(program_.com.checked, program_.link);
-  mainWindow().form().connectionLamp->update();
-}
-
-void Application::liveDataCycle() {
-  qx::liveDataCycle(program_, link_);
-}
-
-void Application::closePort() {
-  link_.closePort();
-  program_.link.portOpen = false;
-  program_.link.unitIdentified = false;
-}
-
-EditorBoxes Application::editorBoxes() {
-  return program_.editors.boxes;
-}
-
-void Application::redrawEditors(const RedrawSet& which) {
-  if (editorCanvases_) editorCanvases_->redraw(which);
-}
-
-void Application::redrawAllEditors() {
-  if (editorCanvases_) editorCanvases_->redrawAll();
 }
 
 void Application::armComTimer(int ms) {

@@ -10,6 +10,8 @@
 
 #include "core/app/MainLoop.h"
 #include "core/app/Program.h"
+#include "core/app/ProgramTick.h"
+#include "core/app/Screen.h"
 #include "core/app/Windows.h"
 #include "core/link/SerialLink.h"
 #include "platform/QtClock.h"
@@ -34,7 +36,7 @@ struct StartOptions {
   bool connect = false;
 };
 
-class Application final : public TickSteps, public LoopControl {
+class Application final : public Screen, public LoopControl {
  public:
   // requesters: the dialogs to use, or nullptr for the real ones.
   Application(StartOptions options, Requesters* requesters = nullptr);
@@ -59,23 +61,18 @@ class Application final : public TickSteps, public LoopControl {
   // Timer ticks of the main window, as the platform timers deliver them.
   void comTimerFired();
   void loggerTimerFired();
-  // Shows the current state in every window.
+  // Shows the current state in every shown window (what the loop does after every pass).
   void refreshWindows();
 
   SerialLink& link() { return link_; }
 
   // The editors' drawings: all four drawn anew (at start, after a setup came in).
   void redrawAllEditors();
-  EditorCanvases* editorCanvases() { return editorCanvases_.get(); }
 
-  // TickSteps
-  void connectionStep() override;
-  void drawConnectionLamp() override;
-  void liveDataCycle() override;
-  void closePort() override;
-  EditorBoxes editorBoxes() override;
-  void redrawEditors(const RedrawSet& which) override;
-  void saveSettings() override;
+  // Screen
+  void repaintEditors(const RedrawSet& drawn) override;
+  void refreshShownWindows() override;
+  void takeWindowGeometry() override;
 
   // LoopControl
   void armComTimer(int ms) override;
@@ -90,9 +87,8 @@ class Application final : public TickSteps, public LoopControl {
   void setTitles();
   void checkScreenSize();
   void initialFills();
-  // Window geometry between the program settings and the windows that exist.
+  // Window geometry from the program settings into the windows that exist.
   void applyWindowGeometry();
-  void takeWindowGeometry();
   void showStartLogo();
   void showMainWindow();
 
@@ -104,6 +100,7 @@ class Application final : public TickSteps, public LoopControl {
   QtSerialPort port_;
   SerialLink link_;
   QtPortProbe portProbe_;
+  ProgramTick tick_;
   MainLoop loop_;
   UiContext context_;
   // Declared before the windows, so that it outlives the drawing areas that paint from it.

@@ -1,21 +1,20 @@
 #include "ui/app/UiContext.h"
 
 #include "core/app/MainLoop.h"
+#include "ui/app/WindowController.h"
 
 namespace qx {
 
-UiContext::UiContext(Program& p, MainLoop& l, Requesters& r, SerialLink& s, PortProbe& probe,
-                     std::function<void()> refreshAll)
-    : program(p),
-      loop(l),
-      requesters(r),
-      link(s),
-      portProbe(probe),
-      refreshAll_(std::move(refreshAll)) {}
+UiContext::UiContext(Program& p, MainLoop& l, Requesters& r, SerialLink& s, PortProbe& probe)
+    : program(p), loop(l), requesters(r), link(s), portProbe(probe) {}
 
 void UiContext::handle(const EventInfo& event, const std::function<void()>& handler,
                        std::source_location where) {
-  if (loop.dispatch(event, handler, where) && refreshAll_) refreshAll_();
+  loop.dispatch(event, handler, where);
+}
+
+void UiContext::openWindow(WindowId id) {
+  if (WindowController* c = controller(id)) c->open();
 }
 
 }  // namespace qx

@@ -1,6 +1,6 @@
 #pragma once
 // What every window controller needs: the program state, the main loop to run its event
-// handlers through, and the requesters.
+// handlers through, the requesters and the link, and the one way to open another window.
 
 #include <functional>
 #include <source_location>
@@ -15,14 +15,15 @@ class MainLoop;
 class PortProbe;
 class Requesters;
 class SerialLink;
+class WindowController;
 
 class UiContext {
  public:
   UiContext(Program& program, MainLoop& loop, Requesters& requesters, SerialLink& link,
-            PortProbe& portProbe, std::function<void()> refreshAll);
+            PortProbe& portProbe);
 
   // Runs a window event's handler through the main loop (never while another handler or a
-  // tick is busy), then shows the new state in every window.
+  // tick is busy); the loop then shows the new state in every shown window.
   void handle(const EventInfo& event, const std::function<void()>& handler,
               std::source_location where = std::source_location::current());
   void handle(const std::function<void()>& handler,
@@ -30,11 +31,15 @@ class UiContext {
     handle(EventInfo{}, handler, where);
   }
 
-  // Opens another window (the main window's buttons); set by the application.
-  void openWindow(WindowId id) {
-    if (openWindow_) openWindow_(id);
+  // Windows open each other only through this (a window that does not exist yet stays shut).
+  void openWindow(WindowId id);
+  // The controller of a window, or nullptr while the program has none.
+  WindowController* controller(WindowId id) const {
+    return findController_ ? findController_(id) : nullptr;
   }
-  void setWindowOpener(std::function<void(WindowId)> opener) { openWindow_ = std::move(opener); }
+  void setControllers(std::function<WindowController*(WindowId)> find) {
+    findController_ = std::move(find);
+  }
 
   Program& program;
   MainLoop& loop;
@@ -43,8 +48,7 @@ class UiContext {
   PortProbe& portProbe;
 
  private:
-  std::function<void()> refreshAll_;
-  std::function<void(WindowId)> openWindow_;
+  std::function<WindowController*(WindowId)> findController_;
 };
 
 }  // namespace qx

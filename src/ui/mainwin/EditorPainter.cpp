@@ -29,28 +29,16 @@ Rgb systemDrawingBackground() {
                                  toRgb(palette.color(QPalette::Button)));
 }
 
-EditorCanvases::EditorCanvases(Program& program, Hauptdialog& form)
-    : program_(program), form_(form) {
-  program_.editors.drawingBackground = systemDrawingBackground();
+EditorCanvases::EditorCanvases(Program& program, Hauptdialog& form) : form_(form) {
+  program.editors.drawingBackground = systemDrawingBackground();
   const auto paintWith = [](Canvas* canvas, const Drawing& drawing) {
     canvas->paintFunction = [&drawing](QPainter& painter) { paintDrawing(painter, drawing); };
   };
-  paintWith(form_.mapCanvas, drawings_.injectionMap);
-  paintWith(form_.airEditor.canvas, drawings_.airTemp);
-  paintWith(form_.engineEditor.canvas, drawings_.engineTemp);
-  paintWith(form_.ignitionEditor.canvas, drawings_.ignition);
-}
-
-void EditorCanvases::redraw(const RedrawSet& which) {
-  repaint(redrawEditors(program_, which, drawings_));
-}
-
-void EditorCanvases::redrawAll() {
-  redraw({true, true, true, true});
-}
-
-void EditorCanvases::refresh() {
-  redraw({});
+  EditorDrawings& d = program.editorDrawings;
+  paintWith(form_.mapCanvas, d.injectionMap);
+  paintWith(form_.airEditor.canvas, d.airTemp);
+  paintWith(form_.engineEditor.canvas, d.engineTemp);
+  paintWith(form_.ignitionEditor.canvas, d.ignition);
 }
 
 void EditorCanvases::repaint(const RedrawSet& drawn) {

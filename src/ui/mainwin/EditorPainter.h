@@ -13,27 +13,18 @@ struct Program;
 // The drawing background from the system colours (window, else button face).
 Rgb systemDrawingBackground();
 
-// The four editors' drawing areas of the main window and their latest drawings.
+// The four editors' drawing areas of the main window: they paint the program's latest
+// drawings of the editors.
 class EditorCanvases {
  public:
   // Decides the drawing background and lets the drawing areas paint the drawings.
   EditorCanvases(Program& program, Hauptdialog& form);
 
-  // Redraws the given editors (and those whose data changed) and repaints their areas.
-  void redraw(const RedrawSet& which);
-  void redrawAll();
-  // After every pass: redraws what changed behind the editors' back (a setup loaded or
-  // read, the learned map).
-  void refresh();
-
-  const EditorDrawings& drawings() const { return drawings_; }
-
- private:
+  // Repaints the areas of the editors that were drawn anew.
   void repaint(const RedrawSet& drawn);
 
-  Program& program_;
+ private:
   Hauptdialog& form_;
-  EditorDrawings drawings_;
 };
 
 }  // namespace qx

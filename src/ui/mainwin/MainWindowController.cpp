@@ -16,6 +16,7 @@
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
 #include "core/link/SetupTransfer.h"
+#include "core/mainwin/EditorState.h"
 #include "core/mainwin/MainWindowLogic.h"
 #include "core/mainwin/MapEditor.h"
 #include "core/setup/SetupFile.h"
@@ -99,10 +100,12 @@ class EditingKeysFirst : public QObject {
 }  // namespace
 
 MainWindowController::MainWindowController(UiContext& context)
-    : context_(context), form_(std::make_unique<Hauptdialog>()) {
+    : FormController(context, WindowId::Main) {
   Program& p = context_.program;
+  // The home window: shown from the end of start-up to the end of the program.
+  p.windowShown(WindowId::Main) = true;
   // Closing the main window asks to end the program; the question comes with the next tick.
-  form_->onClose = [this, &p] { context_.handle([&p] { p.quitRequested = QuitRequest::Asked; }); };
+  form().onClose = [this, &p] { context_.handle([&p] { p.quitRequested = QuitRequest::Asked; }); };
   p.messages.setSink(this);
   wireCommunication();
   wireEditors();
@@ -114,13 +117,9 @@ MainWindowController::~MainWindowController() {
   context_.program.messages.setSink(nullptr);
 }
 
-FormWindow& MainWindowController::window() {
-  return *form_;
-}
-
 void MainWindowController::wireCommunication() {
   Program& p = context_.program;
-  Hauptdialog& f = *form_;
+  Hauptdialog& f = form();
   // The check box and the list are read by the connection step at the next tick.
   QObject::connect(f.comCheck, &QCheckBox::toggled,
                    [this, &p](bool on) { context_.handle([&p, on] { p.com.checked = on; }); });
@@ -128,39 +127,47 @@ void MainWindowController::wireCommunication() {
     context_.handle([&p, index] { p.com.selected = index; });
   });
   QObject::connect(f.refreshPortsButton, &QPushButton::clicked, [this, &p] {
-    context_.handle([this, &p] { refreshPortList(p, context_.portProbe); });
+    context_.handle([this, &p] { refreshPortList(p.com, p.link, context_.portProbe); });
   });
   // The lamp shows the colour of the tick's lamp step, not the state at painting time.
   f.connectionLamp->paintFunction = [this, &p](QPainter& painter) {
-    const QSize size = form_->connectionLamp->size();
+    const QSize size = form().connectionLamp->size();
     paintLamp(painter, connectionLamp(size.width(), size.height(), p.com.lamp));
   };
 }
 
 void MainWindowController::wireTransferButtons() {
   Program& p = context_.program;
-  Hauptdialog& f = *form_;
+  Hauptdialog& f = form();
   auto onClick = [this](QPushButton* button, std::function<void()> action) {
     QObject::connect(button, &QPushButton::clicked,
                      [this, action = std::move(action)] { context_.handle(action); });
   };
-  onClick(f.settingsButton, [this] { context_.openWindow(WindowId::Settings); });
+  const std::pair<QPushButton*, WindowId> opens[] = {{f.lambdaLoggerButton, WindowId::LambdaLogger},
+                                                     {f.vitalLoggerButton, WindowId::Logger},
+                                                     {f.bigDisplayButton, WindowId::BigDisplay},
+                                                     {f.settingsButton, WindowId::Settings},
+                                                     {f.testButton, WindowId::Test},
+                                                     {f.learningButton, WindowId::Learning},
+                                                     {f.powerButton, WindowId::Power},
+                                                     {f.systemButton, WindowId::System}};
+  for (const auto& [button, id] : opens)
+    onClick(button, [this, id = id] { context_.openWindow(id); });
   onClick(f.toPcButton, [this, &p] {
-    readSetupFromUnit(p, context_.link, context_.requesters);
-    clearPointLabels(p);
+    readSetupFromUnit(p.setup, context_.link, context_.requesters);
+    clearPointLabels(p.editors);
   });
-  onClick(f.toUnitButton, [this, &p] { writeSetupToUnit(p, context_.link); });
-  onClick(f.toEepromButton, [this, &p] { storeSetupInEeprom(p, context_.link); });
+  onClick(f.toUnitButton, [this, &p] { writeSetupToUnit(p.setup.record, context_.link); });
+  onClick(f.toEepromButton, [this, &p] { storeSetupInEeprom(context_.link); });
   onClick(f.loadButton, [this, &p] {
-    const int before = p.setupRevision;
-    loadSetupFile(p, context_.requesters);
     // A loaded file's comment replaces whatever the field holds, also an empty one.
-    if (p.setupRevision != before) shownDescription_.reset();
-    clearPointLabels(p);
+    if (loadSetupFile(p.setup, p.editors.mode, context_.requesters, p.messages))
+      shownDescription_.reset();
+    clearPointLabels(p.editors);
   });
   onClick(f.saveButton, [this, &p] {
     // The file's comment is the field's text as it stands, confirmed with Return or not.
-    takeDescription(p, fromQ(form_->descriptionField->text()));
+    takeDescription(p.setup, fromQ(form().descriptionField->text()));
     shownDescription_.reset();
     // The file names the unit that is connected now; nothing when none is identified.
     SetupFileUnit unit;
@@ -168,13 +175,13 @@ void MainWindowController::wireTransferButtons() {
       unit = {p.device.device, p.device.hardware, p.device.software, p.device.bootLoader,
               p.device.restartCount};
     }
-    saveSetupFile(p, context_.requesters, unit);
+    saveSetupFile(p.setup, unit, context_.requesters, p.messages, p.clock);
   });
 }
 
 void MainWindowController::wireEditors() {
   Program& p = context_.program;
-  Hauptdialog& f = *form_;
+  Hauptdialog& f = form();
   EditorBoxes& b = p.editors.boxes;
   // Each box sets its flag at once; its own click may redraw its editor.
   auto box = [this](QCheckBox* check, bool* flag, EventSource source) {
@@ -198,7 +205,7 @@ void MainWindowController::wireEditors() {
       f.mapCanvas, [&p] { return p.editors.boxes.mapKapp; },
       [this, &p](int notches) {
         context_.handle(EventInfo{EventKind::Wheel, EventSource::None},
-                        [&p, notches] { wheelOverMap(p, notches); });
+                        [&p, notches] { wheelOverMap(p.editors, p.settings, notches); });
       }));
 }
 
@@ -227,30 +234,32 @@ void MainWindowController::wireEditingKeys() {
       {QKeyCombination(shift, Qt::Key_Underscore), EditKey::DecreaseShifted},
   };
   for (const Binding& b : bindings) {
-    auto* shortcut = new QShortcut(QKeySequence(b.keys), form_.get());
+    auto* shortcut = new QShortcut(QKeySequence(b.keys), &form());
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setEnabled(false);
     const EditKey key = b.key;
     QObject::connect(shortcut, &QShortcut::activated, [this, key] {
-      context_.handle(EventInfo{EventKind::Shortcut, EventSource::None},
-                      [this, key] { editingKey(context_.program, context_.link, key); });
+      context_.handle(EventInfo{EventKind::Shortcut, EventSource::None}, [this, key] {
+        Program& p = context_.program;
+        editingKey(p.editors, p.setup.record, context_.link, key);
+      });
     });
     editingKeys_.push_back(shortcut);
   }
-  qApp->installEventFilter(new EditingKeysFirst(form_.get(), editingKeys_));
+  qApp->installEventFilter(new EditingKeysFirst(&form(), editingKeys_));
 }
 
 void MainWindowController::startEditingFrom(EditingMode mode) {
-  startEditing(context_.program, mode);
+  startEditing(context_.program.editors, context_.program.messages, mode);
   // The keys go to the editors now: a text field keeps no focus that could take them.
-  form_->mapCanvas->setFocus(Qt::ShortcutFocusReason);
+  form().mapCanvas->setFocus(Qt::ShortcutFocusReason);
 }
 
 void MainWindowController::onShortcut(int menuNumber) {
   Program& p = context_.program;
   switch (menuNumber) {
     case MainMenu::Escape:
-      endEditing(p);
+      endEditing(p.editors, p.messages);
       break;
     case MainMenu::F5:
       startEditingFrom(EditingMode::InjectionMap);
@@ -266,40 +275,39 @@ void MainWindowController::onShortcut(int menuNumber) {
       break;
     case MainMenu::Return:
     case MainMenu::Execute:
-      takeDescription(p, fromQ(form_->descriptionField->text()));
+      takeDescription(p.setup, fromQ(form().descriptionField->text()));
       shownDescription_.reset();  // written back, cut
       break;
     case MainMenu::F1:
-      if (showHelp) showHelp();
+      context_.openWindow(WindowId::Help);
       break;
     case MainMenu::Expert:
-      if (unlockExpertMode(p, context_.requesters) && showExpert) showExpert();
+      if (unlockExpertMode(p.expertWindow, context_.requesters))
+        context_.openWindow(WindowId::Expert);
       break;
     case MainMenu::ShiftF1:
-      if (resetWindowPositions) resetWindowPositions();
-      form_->centerOnScreen();
-      form_->show();
+      resetWindowPositions();
       break;
     case MainMenu::F10:
       p.quitRequested = QuitRequest::Asked;
       break;
     case MainMenu::F3:
-      shiftMapGroup(p, context_.link, true);
+      shiftMapGroup(p.editors, p.setup.record, context_.link, true);
       break;
     case MainMenu::F4:
-      shiftMapGroup(p, context_.link, false);
+      shiftMapGroup(p.editors, p.setup.record, context_.link, false);
       break;
     case MainMenu::F9:
-      typeMapValue(p, context_.link, context_.requesters);
+      typeMapValue(p.editors, p.setup.record, context_.link, context_.requesters);
       break;
     default:
       break;
   }
 }
 
-void MainWindowController::refresh() {
+void MainWindowController::update() {
   const Program& p = context_.program;
-  Hauptdialog& f = *form_;
+  Hauptdialog& f = form();
   {
     // Show the list and the box as the program holds them, without echoing them back.
     QSignalBlocker blockList(f.portList);
@@ -318,24 +326,38 @@ void MainWindowController::refresh() {
   f.hardwareValue->setText(toQ(latin1ToUtf8(p.device.hardware)));
   f.softwareValue->setText(toQ(latin1ToUtf8(p.device.software)));
 
-  for (QShortcut* s : editingKeys_) s->setEnabled(p.editingMode != EditingMode::None);
+  for (QShortcut* s : editingKeys_) s->setEnabled(p.editors.mode != EditingMode::None);
   showVitalTexts();
   showPointLabels();
   // The description is written into the field when the program changed it (taken over,
   // loaded, read), never while the user is typing.
-  if (shownDescription_ != p.setupDescription) {
-    f.descriptionField->setText(toQ(p.setupDescription));
-    shownDescription_ = p.setupDescription;
+  if (shownDescription_ != p.setup.description) {
+    f.descriptionField->setText(toQ(p.setup.description));
+    shownDescription_ = p.setup.description;
   }
-  f.fileNameValue->setText(toQ(p.setupFile.loadedName));
+  f.fileNameValue->setText(toQ(p.setup.file.loadedName));
   // The ignition panel shows the setup's limiter speed and retard angle.
-  f.retardRpmValue->setText(toQ(intText(p.setup.retardRpm * 100)));
-  f.retardAngleValue->setText(toQ(intText(p.setup.retardAngle)));
+  f.retardRpmValue->setText(toQ(intText(p.setup.record.retardRpm * 100)));
+  f.retardAngleValue->setText(toQ(intText(p.setup.record.retardAngle)));
+}
+
+void MainWindowController::resetWindowPositions() {
+  // The system window in its normal state, centred, and hidden again unless it is open;
+  // then the main window, centred.
+  if (WindowController* system = context_.controller(WindowId::System)) {
+    FormWindow& w = system->window();
+    w.setWindowState(w.windowState() & ~Qt::WindowMaximized);
+    w.centerOnScreen();
+    w.show();
+    if (!system->shown()) w.hide();
+  }
+  form().centerOnScreen();
+  form().show();
 }
 
 void MainWindowController::showVitalTexts() {
   const VitalTexts& t = context_.program.vitalTexts;
-  Hauptdialog& f = *form_;
+  Hauptdialog& f = form();
   setValue(f.engineSpeedValue, t.engineSpeed);
   setValue(f.throttleValue, t.throttle);
   setValue(f.engineTempValue, t.engineTemp);
@@ -356,7 +378,7 @@ void MainWindowController::showVitalTexts() {
 
 void MainWindowController::showPointLabels() {
   const EditorState& e = context_.program.editors;
-  Hauptdialog& f = *form_;
+  Hauptdialog& f = form();
   setValue(f.mapSpeedValue, e.mapLabels.first);
   setValue(f.mapThrottleValue, e.mapLabels.second);
   setValue(f.mapInjectionValue, e.mapLabels.third);
@@ -369,8 +391,8 @@ void MainWindowController::showPointLabels() {
 }
 
 void MainWindowController::showStatus(const std::string& text) {
-  form_->statusLine->setText(toQ(text));
-  form_->statusLine->setCursorPosition(0);
+  form().statusLine->setText(toQ(text));
+  form().statusLine->setCursorPosition(0);
 }
 
 }  // namespace qx

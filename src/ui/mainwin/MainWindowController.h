@@ -7,33 +7,28 @@
 #include <vector>
 
 #include "core/ports/StatusSink.h"
+#include "forms/Hauptdialog.h"
 #include "ui/app/WindowController.h"
 
 class QShortcut;
 
 namespace qx {
 
-class Hauptdialog;
 class UiContext;
 enum class EditKey;
 enum class EditingMode : int;
 
 // The main window: its keys, its buttons, the live values and the status line.
-class MainWindowController final : public WindowController, public StatusSink {
+class MainWindowController final : public FormController<Hauptdialog>, public StatusSink {
  public:
   explicit MainWindowController(UiContext& context);
   ~MainWindowController() override;
 
-  FormWindow& window() override;
-  Hauptdialog& form() { return *form_; }
   void onShortcut(int menuNumber) override;
-  void refresh() override;
   void showStatus(const std::string& text) override;
 
-  // Called for F1, the expert window and the editing keys of the editors.
-  std::function<void()> showHelp;
-  std::function<void()> showExpert;
-  std::function<void()> resetWindowPositions;
+ protected:
+  void update() override;
 
  private:
   void wireCommunication();
@@ -43,9 +38,8 @@ class MainWindowController final : public WindowController, public StatusSink {
   void startEditingFrom(EditingMode mode);
   void showVitalTexts();
   void showPointLabels();
+  void resetWindowPositions();
 
-  UiContext& context_;
-  std::unique_ptr<Hauptdialog> form_;
   // The editing keys exist only while an editor has the keyboard.
   std::vector<QShortcut*> editingKeys_;
   std::optional<std::string> shownDescription_;

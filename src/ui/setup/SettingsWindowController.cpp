@@ -32,41 +32,34 @@ class FocusWatcher final : public QObject {
 }  // namespace
 
 SettingsWindowController::SettingsWindowController(UiContext& context)
-    : context_(context), form_(std::make_unique<Einstellungendialog>()) {
+    : FormController(context, WindowId::Settings) {
   // Maximising gives the normal state at the content size, in place.
-  form_->centreAfterMaximise = false;
-  // Closing only hides the window; "Einstellungen" shows it again.
-  form_->onClose = [this] {
-    context_.handle([this] {
-      context_.program.windowShown(WindowId::Settings) = false;
-      form_->hide();
-    });
-  };
+  form().centreAfterMaximise = false;
   connectControls();
 }
 
 SettingsWindowController::~SettingsWindowController() {
   // The fields are destroyed with the form; nothing may call back into this controller then.
-  for (SetupField f : settingsTextFields()) form_->field(f)->removeEventFilter(focusWatcher_.get());
+  for (SetupField f : settingsTextFields()) form().field(f)->removeEventFilter(focusWatcher_.get());
 }
 
-FormWindow& SettingsWindowController::window() { return *form_; }
-
 void SettingsWindowController::connectControls() {
-  focusWatcher_ = std::make_unique<FocusWatcher>([this] {
-    context_.handle([this] { takeOverFields(); });
-  });
-  for (SetupField f : settingsTextFields()) form_->field(f)->installEventFilter(focusWatcher_.get());
+  focusWatcher_ =
+      std::make_unique<FocusWatcher>([this] { context_.handle([this] { takeOverFields(); }); });
+  for (SetupField f : settingsTextFields())
+    form().field(f)->installEventFilter(focusWatcher_.get());
 
   for (SetupField f : settingsChoiceFields()) {
-    if (QButtonGroup* group = form_->group(f)) {
+    if (QButtonGroup* group = form().group(f)) {
       // An option takes effect at once, without Return.
       QObject::connect(group, &QButtonGroup::idClicked, [this, f](int index) {
-        context_.handle([this, f, index] { setStoredValue(context_.program.setup, f, index); });
+        context_.handle(
+            [this, f, index] { setStoredValue(context_.program.setup.record, f, index); });
       });
-    } else if (QCheckBox* box = form_->check(f)) {
+    } else if (QCheckBox* box = form().check(f)) {
       QObject::connect(box, &QCheckBox::clicked, [this, f](bool checked) {
-        context_.handle([this, f, checked] { setStoredValue(context_.program.setup, f, checked); });
+        context_.handle(
+            [this, f, checked] { setStoredValue(context_.program.setup.record, f, checked); });
       });
     }
   }
@@ -77,45 +70,33 @@ void SettingsWindowController::onShortcut(int menuNumber) {
 }
 
 void SettingsWindowController::takeOverFields() {
-  SetupRecord& setup = context_.program.setup;
-  takeOverSettingsFields(setup, [this](SetupField f) { return fromQ(form_->field(f)->text()); });
+  SetupRecord& setup = context_.program.setup.record;
+  takeOverSettingsFields(setup, [this](SetupField f) { return fromQ(form().field(f)->text()); });
   fill();
 }
 
 void SettingsWindowController::fill() {
-  const SetupRecord& setup = context_.program.setup;
+  const SetupRecord& setup = context_.program.setup.record;
   for (const FieldInfo& info : setupFields())
-    if (QLineEdit* edit = form_->field(info.id)) edit->setText(toQ(shownText(setup, info.id)));
+    if (QLineEdit* edit = form().field(info.id)) edit->setText(toQ(shownText(setup, info.id)));
   for (SetupField f : settingsChoiceFields()) {
     const int value = storedValue(setup, f);
-    if (QButtonGroup* group = form_->group(f)) {
+    if (QButtonGroup* group = form().group(f)) {
       // A stored index without an option (a setup from elsewhere) leaves the group as it is.
       if (QAbstractButton* option = group->button(value)) option->setChecked(true);
-    } else if (QCheckBox* box = form_->check(f)) {
+    } else if (QCheckBox* box = form().check(f)) {
       box->setChecked(value != 0);
     }
   }
-  filledRevision_ = context_.program.setupRevision;
+  filledRevision_ = context_.program.setup.revision;
 }
 
-void SettingsWindowController::refresh() {
-  if (filledRevision_ != context_.program.setupRevision) fill();
+void SettingsWindowController::update() {
+  if (filledRevision_ != context_.program.setup.revision) fill();
   // The sensor voltages of the last "A" reply, while the window is shown.
   const SensorVoltages& measured = context_.program.sensorVoltages;
   for (std::size_t i = 0; i < measured.texts.size(); ++i)
-    form_->measured[i]->setText(toQ(measured.texts[i]));
+    form().measured[i]->setText(toQ(measured.texts[i]));
 }
-
-void SettingsWindowController::open() {
-  bool& shown = context_.program.windowShown(WindowId::Settings);
-  if (!shown) {
-    fill();
-    form_->show();
-    shown = true;
-  }
-  form_->raise();
-  form_->activateWindow();
-}
-
 
 }  // namespace qx

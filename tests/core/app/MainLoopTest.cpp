@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "core/app/Program.h"
-#include "core/link/QuitQuestion.h"
+#include "core/app/QuitQuestion.h"
 #include "support/Fakes.h"
 
 namespace qx {
@@ -20,7 +20,7 @@ class RecordingSteps final : public TickSteps {
       : program(p), clock(c), requesters(r) {}
   void connectionStep() override {
     log.push_back("connection");
-    askQuitQuestion(program, requesters);
+    askQuitQuestion(program.quitRequested, requesters);
   }
   void drawConnectionLamp() override { log.push_back("lamp"); }
   void clearSensorLamp() override { log.push_back("sensorLamp"); }
@@ -96,8 +96,8 @@ TEST_F(MainLoopFixture, IdentifiedUnitKeepsTheSensorLampAndPowerRunComesBeforeLi
   program.link.unitIdentified = true;
   steps.powerRun = true;
   loop.timerFired(TimerId::Com);
-  EXPECT_EQ(steps.log, (Steps{"connection", "lamp", "loggerLamp", "powerRun", "live",
-                              "bigDisplay", "expert", "lambda", "emergency"}));
+  EXPECT_EQ(steps.log, (Steps{"connection", "lamp", "loggerLamp", "powerRun", "live", "bigDisplay",
+                              "expert", "lambda", "emergency"}));
 }
 
 TEST_F(MainLoopFixture, LoggerTickWritesARecordButRunsNoLiveDataCycle) {
@@ -202,7 +202,9 @@ TEST_F(MainLoopFixture, FaultInATickEndsTheProgramWithoutWritingSettings) {
   ASSERT_EQ(requesters.shown.size(), 1u);
   EXPECT_EQ(requesters.shown[0].title, "Oops...");
   const std::string& text = requesters.shown[0].text;
-  EXPECT_EQ(text.rfind("Der folgende Fehler trat auf: \r\rstd::out_of_range: vector::_M_range_check", 0), 0u);
+  EXPECT_EQ(
+      text.rfind("Der folgende Fehler trat auf: \r\rstd::out_of_range: vector::_M_range_check", 0),
+      0u);
   EXPECT_NE(text.find("\rin Zeile "), std::string::npos);
   EXPECT_NE(text.find("\r\rQuarnelix wird jetzt unplanmäßig beendet."), std::string::npos);
   ASSERT_GE(sink.shown.size(), 2u);

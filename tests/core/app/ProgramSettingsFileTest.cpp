@@ -14,10 +14,15 @@ namespace qx {
 namespace {
 
 void int32(Bytes& out, std::int32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF));
+  for (int i = 0; i < 4; ++i)
+    out.push_back(static_cast<std::uint8_t>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF));
 }
-void raw(Bytes& out, std::initializer_list<std::uint8_t> bytes) { out.insert(out.end(), bytes); }
-void text(Bytes& out, const std::string& s) { out.insert(out.end(), s.begin(), s.end()); }
+void raw(Bytes& out, std::initializer_list<std::uint8_t> bytes) {
+  out.insert(out.end(), bytes);
+}
+void text(Bytes& out, const std::string& s) {
+  out.insert(out.end(), s.begin(), s.end());
+}
 
 TEST(SettingsFileLayout, DefaultsByteForByte) {
   Bytes expected;
@@ -93,8 +98,8 @@ TEST(SettingsFileLayout, TextLinesAreUtf16AndUtf8AndEverythingRoundTrips) {
   const Bytes file = encodeProgramSettings(s, "1.E");
   // Field 16 starts after the fixed fields 2..15 at 5 + 224.
   const Bytes print(file.begin() + 229, file.begin() + 229 + 30);
-  EXPECT_EQ(print, (Bytes{'P', 0, 'r', 0, 0xFC, 0, 'f', 0, 's', 0, 't', 0, 'a', 0, 'n', 0, 'd', 0, ' ', 0,
-                          'S', 0, 0xFC, 0, 'd', 0, 0x0D, 0, 0x0A, 0}));
+  EXPECT_EQ(print, (Bytes{'P', 0, 'r', 0, 0xFC, 0, 'f',  0, 's', 0, 't',  0, 'a',  0, 'n', 0,
+                          'd', 0, ' ', 0, 'S',  0, 0xFC, 0, 'd', 0, 0x0D, 0, 0x0A, 0}));
   EXPECT_EQ(std::string(file.begin() + 259, file.begin() + 273), "/dev/ttyUSB0\r\n");
   EXPECT_EQ(file.size(), 289u + 30 + 14);
 
@@ -147,11 +152,11 @@ TEST(SettingsFileRead, EveryValueIsClampedIntoItsWindowsRange) {
     int32(file, 0);
     int32(file, 123456);
   }
-  for (int v : {0, 0}) int32(file, v);                         // tacho, rounding
-  raw(file, {0x00, 0x00, 0xC0, 0x7F});                         // NaN
-  raw(file, {0x00, 0x00, 0x80, 0xFF});                         // -inf
-  raw(file, {0x00, 0x00, 0x80, 0x7F});                         // +inf
-  raw(file, {0x00, 0x00, 0x48, 0x43});                         // 200
+  for (int v : {0, 0}) int32(file, v);  // tacho, rounding
+  raw(file, {0x00, 0x00, 0xC0, 0x7F});  // NaN
+  raw(file, {0x00, 0x00, 0x80, 0xFF});  // -inf
+  raw(file, {0x00, 0x00, 0x80, 0x7F});  // +inf
+  raw(file, {0x00, 0x00, 0x48, 0x43});  // 200
   for (int v : {7, -1, 0, 0, 0, 12345, 0, 2, 0, 0}) int32(file, v);
   std::string longText(150, 'x');
   for (char c : longText + "\r\n") raw(file, {static_cast<std::uint8_t>(c), 0});
@@ -209,18 +214,19 @@ struct SettingsFileFixture : ::testing::Test {
 
 TEST_F(SettingsFileFixture, MissingFileGivesDefaultsAndSaysSo) {
   program.settings.comTimerMs = 7;
-  program.setup.retardRpm = 99;
+  program.setup.record.retardRpm = 99;
   loadProgramSettings(program, requesters);
   ASSERT_EQ(requesters.shown.size(), 1u);
   EXPECT_EQ(requesters.shown[0].title, "Quarnelix");
   EXPECT_EQ(requesters.shown[0].text,
             "Keine Einstellungsdatei im Programmverzeichnis gefunden.\r\rStandardeinstellungen "
             "werden verwendet.");
-  EXPECT_EQ(sink.shown, (std::vector<std::string>{
-                            "Einstellungsdatei nicht gefunden. Standardeinstellungen werden verwendet"}));
+  EXPECT_EQ(sink.shown,
+            (std::vector<std::string>{
+                "Einstellungsdatei nicht gefunden. Standardeinstellungen werden verwendet"}));
   EXPECT_EQ(program.settings.comTimerMs, 100);
-  EXPECT_EQ(program.setup, SetupRecord{});
-  EXPECT_EQ(program.setupFile.folder, dir.path() + "/");
+  EXPECT_EQ(program.setup.record, SetupRecord{});
+  EXPECT_EQ(program.setup.file.folder, dir.path() + "/");
   EXPECT_EQ(program.logTable.capacity(), 3600);
 }
 
@@ -243,9 +249,9 @@ TEST_F(SettingsFileFixture, TheForeignFirstLineIsNamedAsItStands) {
   struct Case {
     std::string firstLine, named;
   } cases[] = {
-      {std::string(150, 'v'), std::string(150, 'v')},           // longer than a status line
-      {"Kopf\tmit\x01Tab", "Kopf mit Tab"},                    // control bytes as blanks
-      {std::string(5000, 'w'), std::string(1000, 'w')},         // some other file altogether
+      {std::string(150, 'v'), std::string(150, 'v')},    // longer than a status line
+      {"Kopf\tmit\x01Tab", "Kopf mit Tab"},              // control bytes as blanks
+      {std::string(5000, 'w'), std::string(1000, 'w')},  // some other file altogether
   };
   for (const Case& c : cases) {
     Bytes file(c.firstLine.begin(), c.firstLine.end());

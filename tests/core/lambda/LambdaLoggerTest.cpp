@@ -26,10 +26,10 @@ TEST_F(LambdaLogRead, ValuesComeColumnOuterRowThenProbeAndTheFlagSetsTheEepromBo
     port.arrive(reply, 180);
   };
   // The RAM read still takes the unit's EEPROM logging flag.
-  ASSERT_TRUE(readUnitLambdaLog(table, program.setup, link, LambdaLogMemory::Ram));
+  ASSERT_TRUE(readUnitLambdaLog(table, program.setup.record, link, LambdaLogMemory::Ram));
   EXPECT_EQ(port.writtenBytes(), (ByteList{'B', 0}));
   EXPECT_EQ(clock.sleeps, std::vector<int>{200});
-  EXPECT_EQ(program.setup.lambdaLoggingActive, 1);
+  EXPECT_EQ(program.setup.record.lambdaLoggingActive, 1);
   const int cells[] = {table.at(1, 1, 1), table.at(1, 1, 3), table.at(1, 2, 1), table.at(2, 1, 1),
                        table.at(17, 9, 3)};
   EXPECT_EQ(std::vector<int>(std::begin(cells), std::end(cells)),
@@ -44,7 +44,7 @@ TEST_F(LambdaLogRead, FailuresKeepTheTableAndClearingNeedsNoQuestion) {
       {LambdaLogMemory::Eeprom, "Lambdadaten lesen aus EEPROM fehlgeschlagen"},
       {LambdaLogMemory::Ram, "Lambdadaten lesen aus RAM fehlgeschlagen"}};
   for (const auto& [memory, text] : cases) {
-    EXPECT_FALSE(readUnitLambdaLog(table, program.setup, link, memory));  // a silent unit
+    EXPECT_FALSE(readUnitLambdaLog(table, program.setup.record, link, memory));  // a silent unit
     EXPECT_EQ(sink.shown.back(), text);
   }
   EXPECT_EQ(table.at(3, 4, 2), 777);

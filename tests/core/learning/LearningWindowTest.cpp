@@ -47,14 +47,14 @@ TEST(LearningSwitch, SendsW8AtOnceOnlyWhileIdentifiedAndMasksTheProbes) {
                         Case{false, false, true, {}}, Case{true, true, true, {}}}) {
     test::LinkHarness h;
     h.program.link = {true, c.identified, LinkError::None, c.firmware};
-    h.program.setup.learningActive = c.checked ? 0 : 1;
-    EXPECT_EQ(switchLearning(h.program.setup, c.checked, h.link), !c.sent.empty());
-    EXPECT_EQ(h.program.setup.learningActive, c.checked ? 1 : 0);
+    h.program.setup.record.learningActive = c.checked ? 0 : 1;
+    EXPECT_EQ(switchLearning(h.program.setup.record, c.checked, h.link), !c.sent.empty());
+    EXPECT_EQ(h.program.setup.record.learningActive, c.checked ? 1 : 0);
     EXPECT_EQ(h.port.writtenBytes(), c.sent);
     if (!c.sent.empty()) {
       EXPECT_EQ(h.port.written[1].atMs - h.port.written[0].atMs, 20);
     }
-    EXPECT_EQ(learnedMapWanted(h.program.setup, LearningWindow{true, 0}), c.checked);
+    EXPECT_EQ(learnedMapWanted(h.program.setup.record, LearningWindow{true, 0}), c.checked);
   }
   SetupRecord record;
   selectProbes(record, {true, false, true});

@@ -33,7 +33,11 @@ struct ConnectionFixture : ::testing::Test, test::LinkHarness {
       if (b == 'I' && unitAnswers) port.arrive(identReply(), 5);
     };
   }
-  void tick() { connectionStep(program, link, requesters, [this] { ++setupReads; }); }
+  void tick() {
+    connectionStep(program.com, program.device, link, program.settings.readSetupAfterIdentify,
+                   [this] { ++setupReads; });
+    askQuitQuestion(program.quitRequested, requesters);
+  }
   Messages takeMessages() {
     Messages m;
     m.swap(sink.shown);
@@ -46,9 +50,9 @@ TEST_F(ConnectionFixture, TickingComOpensThePortAndIdentifiesTheUnitInTheSameSte
   tick();
   EXPECT_EQ(port.openedName, "ttyUSB0");
   EXPECT_EQ(port.openedBuffers.input, 254);
-  EXPECT_EQ(takeMessages(), (Messages{"ttyUSB0 ist ein", "von ORK gelesen:", "- Gerät: ORK-Test    ",
-                                      "- HW:    1.2", "- SW:    2.7", "- BL:    1.0",
-                                      "ORK wurde identifiziert"}));
+  EXPECT_EQ(takeMessages(),
+            (Messages{"ttyUSB0 ist ein", "von ORK gelesen:", "- Gerät: ORK-Test    ",
+                      "- HW:    1.2", "- SW:    2.7", "- BL:    1.0", "ORK wurde identifiziert"}));
   EXPECT_TRUE(program.link.portOpen);
   EXPECT_TRUE(program.link.unitIdentified);
   EXPECT_EQ(program.device.device, "ORK-Test    ");  // padding kept
@@ -84,8 +88,8 @@ TEST_F(ConnectionFixture, NoUnitGivesTheTimeoutPairOnEveryTick) {
   unitAnswers = false;
   program.com.checked = true;
   tick();
-  EXPECT_EQ(takeMessages(), (Messages{"ttyUSB0 ist ein", "Antwort dauert zu lange (i)",
-                                      "COM Fehler - timeout"}));
+  EXPECT_EQ(takeMessages(),
+            (Messages{"ttyUSB0 ist ein", "Antwort dauert zu lange (i)", "COM Fehler - timeout"}));
   EXPECT_EQ(connectionLampColour(true, program.link), colours::kRed);
   tick();
   EXPECT_EQ(takeMessages(), (Messages{"Antwort dauert zu lange (i)", "COM Fehler - timeout"}));
@@ -124,7 +128,8 @@ TEST_F(ConnectionFixture, WrongEchoIsAProtocolErrorAndClearsTheDeviceInfo) {
     port.arrive(r, 5);
   };
   tick();
-  EXPECT_EQ(takeMessages(), (Messages{"ttyUSB0 ist ein", "unbekannte Antwort (i)", "Protokollfehler"}));
+  EXPECT_EQ(takeMessages(),
+            (Messages{"ttyUSB0 ist ein", "unbekannte Antwort (i)", "Protokollfehler"}));
   EXPECT_FALSE(program.link.unitIdentified);
   EXPECT_TRUE(program.link.portOpen);
 }
@@ -198,14 +203,14 @@ class FakeProbe final : public PortProbe {
 
 TEST_F(ConnectionFixture, PortListHoldsOpenablePortsInNaturalOrderFirstSelected) {
   FakeProbe probe;
-  refreshPortList(program, probe);
+  refreshPortList(program.com, program.link, probe);
   EXPECT_EQ(program.com.ports, (std::vector<std::string>{"ttyACM1", "ttyS2", "ttyS10", "ttyUSB0"}));
   EXPECT_EQ(program.com.selected, 0);
 
-  addAndSelectPort(program, "/tmp/ork");
+  addAndSelectPort(program.com, "/tmp/ork");
   EXPECT_EQ(program.com.selectedName(), "/tmp/ork");
   // The command-line port stays in the list after a refresh.
-  refreshPortList(program, probe);
+  refreshPortList(program.com, program.link, probe);
   EXPECT_NE(std::find(program.com.ports.begin(), program.com.ports.end(), "/tmp/ork"),
             program.com.ports.end());
 }
@@ -217,7 +222,7 @@ TEST_F(ConnectionFixture, RefreshKeepsAnOpenConnectionOpenAndSelected) {
   program.com.checked = true;
   tick();
   ASSERT_TRUE(program.link.unitIdentified);
-  refreshPortList(program, probe);
+  refreshPortList(program.com, program.link, probe);
   EXPECT_TRUE(port.isOpen());
   EXPECT_TRUE(program.link.unitIdentified);
   EXPECT_EQ(program.com.selectedName(), "ttyUSB0");

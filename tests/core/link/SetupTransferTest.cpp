@@ -32,10 +32,7 @@ ByteList reply(const ByteList& img) {
 }
 
 struct TransferFixture : ::testing::Test, test::LinkHarness {
-
-  void SetUp() override {
-    connected();
-  }
+  void SetUp() override { connected(); }
   void answerL(const ByteList& bytes, std::int64_t after = 40) {
     port.onWrite = [this, bytes, after](std::uint8_t b) {
       if (b == 'L') port.arrive(bytes, after);
@@ -45,13 +42,13 @@ struct TransferFixture : ::testing::Test, test::LinkHarness {
 
 TEST_F(TransferFixture, AWholeReplyIsDecodedWithoutAQuestion) {
   answerL(reply(image()));
-  const int revision = program.setupRevision;
-  readSetupFromUnit(program, link, requesters);
+  const int revision = program.setup.revision;
+  readSetupFromUnit(program.setup, link, requesters);
   EXPECT_TRUE(requesters.shown.empty());
   EXPECT_EQ(sink.shown, (Messages{"Daten von ORK gelesen"}));
-  EXPECT_EQ(program.setup.cylinderOffset23, 1);
-  EXPECT_EQ(program.setup.mapCell(16, 8), (374 % 251) | ((375 % 251) << 8));
-  EXPECT_EQ(program.setupRevision, revision + 1);
+  EXPECT_EQ(program.setup.record.cylinderOffset23, 1);
+  EXPECT_EQ(program.setup.record.mapCell(16, 8), (374 % 251) | ((375 % 251) << 8));
+  EXPECT_EQ(program.setup.revision, revision + 1);
   EXPECT_EQ(port.queued(), 0u);
 }
 
@@ -59,9 +56,9 @@ TEST_F(TransferFixture, AShortReplyAsksAndYesLogsTheCountThenTimesOutLeavingTheR
   ByteList short435 = reply(image());
   short435.pop_back();
   answerL(short435);
-  program.setup.cylinderOffset23 = 77;
+  program.setup.record.cylinderOffset23 = 77;
   requesters.yesNoAnswers = {true};
-  readSetupFromUnit(program, link, requesters);
+  readSetupFromUnit(program.setup, link, requesters);
   ASSERT_EQ(requesters.shown.size(), 1u);
   EXPECT_EQ(requesters.shown[0].title, "Achtung!");
   EXPECT_EQ(requesters.shown[0].text,
@@ -71,13 +68,13 @@ TEST_F(TransferFixture, AShortReplyAsksAndYesLogsTheCountThenTimesOutLeavingTheR
   EXPECT_EQ(sink.shown, (Messages{"Antwort dauert zu lange ()",
                                   "eingelesene Setup-Daten aus ORK ggf. nicht kompatibel (435)",
                                   "Antwort dauert zu lange (l)"}));
-  EXPECT_EQ(program.setup.cylinderOffset23, 77);
+  EXPECT_EQ(program.setup.record.cylinderOffset23, 77);
 }
 
 TEST_F(TransferFixture, NoEndsTheReadAtOnce) {
   answerL(ByteList{'l', 1, 2});
   requesters.yesNoAnswers = {false};
-  readSetupFromUnit(program, link, requesters);
+  readSetupFromUnit(program.setup, link, requesters);
   EXPECT_EQ(sink.shown, (Messages{"Antwort dauert zu lange ()"}));
   EXPECT_EQ(port.queued(), 3u);
   // The timeout stays for the connection step, which drains the queue and identifies anew.
@@ -92,14 +89,14 @@ TEST_F(TransferFixture, AReplyCompletedDuringTheSecondWaitIsDecoded) {
     port.arrive(ByteList(whole.begin() + 300, whole.end()), 150);  // a slow line
   };
   requesters.yesNoAnswers = {true};
-  readSetupFromUnit(program, link, requesters);
+  readSetupFromUnit(program.setup, link, requesters);
   EXPECT_EQ(sink.shown.back(), "Daten von ORK gelesen");
-  EXPECT_EQ(program.setup.cylinderOffset23, 1);
+  EXPECT_EQ(program.setup.record.cylinderOffset23, 1);
 }
 
 TEST_F(TransferFixture, BothModeWarningsComeInOrderAfterTheRead) {
   answerL(reply(image(true, true)));
-  readSetupFromUnit(program, link, requesters);
+  readSetupFromUnit(program.setup, link, requesters);
   ASSERT_EQ(requesters.shown.size(), 2u);
   EXPECT_EQ(requesters.shown[0].text.rfind("\rDer Lern-Modus ist aktiv.", 0), 0u);
   EXPECT_EQ(requesters.shown[1].text.rfind("\rLambda-Loggen ist aktiv.", 0), 0u);
@@ -107,19 +104,19 @@ TEST_F(TransferFixture, BothModeWarningsComeInOrderAfterTheRead) {
 
 TEST_F(TransferFixture, NothingHappensWithoutAnIdentifiedUnit) {
   program.link.unitIdentified = false;
-  readSetupFromUnit(program, link, requesters);
-  writeSetupToUnit(program, link);
+  readSetupFromUnit(program.setup, link, requesters);
+  writeSetupToUnit(program.setup.record, link);
   EXPECT_TRUE(port.written.empty());
-  storeSetupInEeprom(program, link);  // "E" needs only the open port
+  storeSetupInEeprom(link);  // "E" needs only the open port
   EXPECT_EQ(port.writtenText(), "E");
   EXPECT_EQ(clock.sleeps, (std::vector<int>{20}));
 }
 
 TEST_F(TransferFixture, WriteSendsTheLetterThePauseAndTheImageUnbroken) {
-  program.setup.cylinderOffset12 = 0x11;
-  program.setup.startInjectionTime = 0x1234;
-  program.setup.mapCell(16, 8) = 0xBEEF;
-  writeSetupToUnit(program, link);
+  program.setup.record.cylinderOffset12 = 0x11;
+  program.setup.record.startInjectionTime = 0x1234;
+  program.setup.record.mapCell(16, 8) = 0xBEEF;
+  writeSetupToUnit(program.setup.record, link);
   ASSERT_EQ(port.written.size(), 436u);
   EXPECT_EQ(port.written[0].byte, 'S');
   EXPECT_EQ(port.written[1].atMs, 10);
@@ -135,9 +132,9 @@ TEST_F(TransferFixture, WriteSendsTheLetterThePauseAndTheImageUnbroken) {
 
 TEST_F(TransferFixture, NoTransferDuringAFirmwareUpdate) {
   program.link.firmwareTransferActive = true;
-  writeSetupToUnit(program, link);
-  storeSetupInEeprom(program, link);
-  readSetupFromUnit(program, link, requesters);
+  writeSetupToUnit(program.setup.record, link);
+  storeSetupInEeprom(link);
+  readSetupFromUnit(program.setup, link, requesters);
   EXPECT_TRUE(port.written.empty());
   EXPECT_TRUE(sink.shown.empty());
 }

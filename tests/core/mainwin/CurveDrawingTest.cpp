@@ -20,7 +20,7 @@ namespace dc = drawingColours;
 struct CurveDrawingFixture : ::testing::Test {
   test::ManualClock clock;
   Program program{clock, "/tmp"};
-  Drawing draw(EditorId id) { return drawEditor(program, id); }
+  Drawing draw(EditorId id) { return drawEditor(program.editorSources(), id); }
 };
 
 TEST_F(CurveDrawingFixture, CorrectionAxesShowTemperaturesAndPercent) {
@@ -60,12 +60,12 @@ TEST_F(CurveDrawingFixture, IgnitionAxesShowSpeedAndDegrees) {
 }
 
 TEST_F(CurveDrawingFixture, CurveJoinsNeighbouringPoints) {
-  program.setup.ignitionCurve.fill(20);
+  program.setup.record.ignitionCurve.fill(20);
   const Drawing ignition = draw(EditorId::Ignition);
   EXPECT_EQ(linesOf(ignition, dc::kGrid).size(), 16u);
   EXPECT_EQ(countLines(ignition, {30, 60}, {45, 60}, dc::kGrid), 1);
 
-  program.setup.engineTempCorrection[4] = 100;  // 45 px up
+  program.setup.record.engineTempCorrection[4] = 100;  // 45 px up
   const Drawing engine = draw(EditorId::EngineTemp);
   EXPECT_EQ(countLines(engine, {75, 90}, {90, 45}, dc::kGrid), 1);
   EXPECT_EQ(countLines(engine, {90, 45}, {105, 90}, dc::kGrid), 1);
@@ -100,24 +100,24 @@ TEST_F(CurveDrawingFixture, IgnitionLineUpTo16000) {
 }
 
 TEST_F(CurveDrawingFixture, ActiveCurveFillsItsLabelsAndMarksTheEditingPoint) {
-  program.setup.airTempCorrection[0] = 15;
-  program.setup.engineTempCorrection[16] = 150;
-  program.setup.ignitionCurve[7] = 35;
+  program.setup.record.airTempCorrection[0] = 15;
+  program.setup.record.engineTempCorrection[16] = 150;
+  program.setup.record.ignitionCurve[7] = 35;
   program.editors.engineIndex = 16;
   program.editors.ignitionIndex = 7;
   program.editors.mapLabels = {"m", "n", "o"};
 
-  program.editingMode = EditingMode::AirTemp;
+  program.editors.mode = EditingMode::AirTemp;
   EXPECT_EQ(test::circles(draw(EditorId::AirTemp)).size(), 2u);
   EXPECT_EQ(program.editors.airLabels.first, "-20");
   EXPECT_EQ(program.editors.airLabels.second, "100");
 
-  program.editingMode = EditingMode::EngineTemp;
+  program.editors.mode = EditingMode::EngineTemp;
   draw(EditorId::EngineTemp);
   EXPECT_EQ(program.editors.engineLabels.first, "140");
   EXPECT_EQ(program.editors.engineLabels.second, "235");
 
-  program.editingMode = EditingMode::Ignition;
+  program.editors.mode = EditingMode::Ignition;
   EXPECT_TRUE(test::circles(draw(EditorId::AirTemp)).empty());  // not the active one
   const Drawing d = draw(EditorId::Ignition);
   EXPECT_EQ(program.editors.ignitionLabels.first, "7000");
@@ -146,28 +146,28 @@ TEST_F(CurveDrawingFixture, RedrawCatchesChangesMadeBehindTheEditors) {
   EditorDrawings drawings;
   program.editors.drawingBackground = {1, 2, 3};
   // The first call draws everything.
-  RedrawSet drawn = redrawEditors(program, {}, drawings);
+  RedrawSet drawn = redrawEditors(program.editorSources(), {}, drawings);
   EXPECT_TRUE(drawn.injectionMap && drawn.airTemp && drawn.engineTemp && drawn.ignition);
   EXPECT_EQ(drawings.airTemp.background, (Rgb{1, 2, 3}));
   EXPECT_EQ(drawings.injectionMap.width, 450);
 
-  drawn = redrawEditors(program, {}, drawings);
+  drawn = redrawEditors(program.editorSources(), {}, drawings);
   EXPECT_FALSE(drawn.any());
-  drawn = redrawEditors(program, RedrawSet{false, true, false, false}, drawings);
+  drawn = redrawEditors(program.editorSources(), RedrawSet{false, true, false, false}, drawings);
   EXPECT_TRUE(drawn.airTemp);
   EXPECT_FALSE(drawn.injectionMap || drawn.engineTemp || drawn.ignition);
 
   // The learned map changed the map: the map alone, once.
   program.editors.mapChanged = true;
-  drawn = redrawEditors(program, {}, drawings);
+  drawn = redrawEditors(program.editorSources(), {}, drawings);
   EXPECT_TRUE(drawn.injectionMap);
   EXPECT_FALSE(drawn.airTemp);
   EXPECT_FALSE(program.editors.mapChanged);
 
   // A setup came in: all four.
-  program.setup.ignitionCurve.fill(10);
+  program.setup.record.ignitionCurve.fill(10);
   program.showSetup();
-  drawn = redrawEditors(program, {}, drawings);
+  drawn = redrawEditors(program.editorSources(), {}, drawings);
   EXPECT_TRUE(drawn.injectionMap && drawn.airTemp && drawn.engineTemp && drawn.ignition);
   EXPECT_EQ(countLines(drawings.ignition, {30, 75}, {45, 75}, dc::kGrid), 1);
 }

@@ -21,11 +21,13 @@ struct MapDrawingFixture : ::testing::Test {
   test::ManualClock clock;
   Program program{clock, "/tmp"};
 
-  void fill(int value) { program.setup.injectionMap.fill(static_cast<std::uint16_t>(value)); }
-  void set(int r, int t, int value) {
-    program.setup.mapCell(r, t) = static_cast<std::uint16_t>(value);
+  void fill(int value) {
+    program.setup.record.injectionMap.fill(static_cast<std::uint16_t>(value));
   }
-  Drawing draw() { return drawEditor(program, EditorId::InjectionMap); }
+  void set(int r, int t, int value) {
+    program.setup.record.mapCell(r, t) = static_cast<std::uint16_t>(value);
+  }
+  Drawing draw() { return drawEditor(program.editorSources(), EditorId::InjectionMap); }
 };
 
 constexpr int kGridLines = 16 * 9 + 17 * 8;  // along speed, along throttle
@@ -33,7 +35,7 @@ constexpr int kGridLines = 16 * 9 + 17 * 8;  // along speed, along throttle
 TEST_F(MapDrawingFixture, SmallValuesGetCeiling100WithTenValueLabels) {
   fill(0);
   set(8, 4, 99);
-  EXPECT_EQ(mapCeiling(program.setup, false, 200), 100);
+  EXPECT_EQ(mapCeiling(program.setup.record, false, 200), 100);
   const Drawing d = draw();
   EXPECT_EQ(d.width, 450);
   EXPECT_EQ(d.height, 375);
@@ -109,8 +111,8 @@ TEST_F(MapDrawingFixture, KappLeavesOutLinesToPointsAboveTheCeiling) {
 
 TEST_F(MapDrawingFixture, KappCeilingFromADamagedSettingsValueStaysInRange) {
   program.editors.boxes.mapKapp = true;
-  EXPECT_EQ(mapCeiling(program.setup, true, 0), 200);
-  EXPECT_EQ(mapCeiling(program.setup, true, 70000), 60000);
+  EXPECT_EQ(mapCeiling(program.setup.record, true, 0), 200);
+  EXPECT_EQ(mapCeiling(program.setup.record, true, 70000), 60000);
   program.settings.mapCeilingUs = 0;
   const Drawing d = draw();  // no division by zero, no endless tick loop
   int valueLabels = 0;
@@ -119,7 +121,7 @@ TEST_F(MapDrawingFixture, KappCeilingFromADamagedSettingsValueStaysInRange) {
   EXPECT_EQ(valueLabels, 10);
   // Without "kapp" values above 60000 are cut off at 60000.
   set(0, 0, 65000);
-  EXPECT_EQ(mapCeiling(program.setup, false, 200), 60000);
+  EXPECT_EQ(mapCeiling(program.setup.record, false, 200), 60000);
 }
 
 TEST_F(MapDrawingFixture, SpeedIndexZeroIsNeverOrange) {
@@ -135,7 +137,7 @@ TEST_F(MapDrawingFixture, PointsAboveTheAvailableTimeAreOrange) {
   // at index 7: round(7285.71 - 700) = 6586 µs.
   EXPECT_EQ(availableInjectionUs(4, 85, 700), 12050);
   EXPECT_EQ(availableInjectionUs(7, 85, 700), 6586);
-  program.setup.injectorSwitchTime = {300, 700, 500};
+  program.setup.record.injectorSwitchTime = {300, 700, 500};
   fill(0);
   set(4, 0, 12051);
   set(7, 0, 6586);  // exactly at the limit: still blue
@@ -246,7 +248,7 @@ TEST_F(MapDrawingFixture, ActiveMapFillsItsLabelsAndMarksTheEditingPoint) {
   EXPECT_TRUE(test::circles(d).empty());
   EXPECT_EQ(program.editors.mapLabels.first, "");
 
-  program.editingMode = EditingMode::InjectionMap;
+  program.editors.mode = EditingMode::InjectionMap;
   d = draw();
   EXPECT_EQ(program.editors.mapLabels.first, "3000");
   EXPECT_EQ(program.editors.mapLabels.second, "13");  // 12.5 rounded away from zero

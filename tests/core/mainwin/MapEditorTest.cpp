@@ -14,16 +14,15 @@ using ByteList = std::vector<std::uint8_t>;
 using Messages = std::vector<std::string>;
 
 struct EditorFixture : ::testing::Test, test::LinkHarness {
-
-  void SetUp() override {
-    connected();
-  }
+  void SetUp() override { connected(); }
   void edit(EditingMode m) {
-    startEditing(program, m);
+    startEditing(program.editors, program.messages, m);
     sink.shown.clear();
   }
-  void press(EditKey k) { editingKey(program, link, k); }
-  std::uint16_t& cell() { return program.setup.mapCell(program.editors.mapSpeed, program.editors.mapThrottle); }
+  void press(EditKey k) { editingKey(program.editors, program.setup.record, link, k); }
+  std::uint16_t& cell() {
+    return program.setup.record.mapCell(program.editors.mapSpeed, program.editors.mapThrottle);
+  }
 };
 
 TEST_F(EditorFixture, MovingStopsAtTheEdgesAndCurvesIgnoreUpAndDown) {
@@ -51,7 +50,7 @@ TEST_F(EditorFixture, WithAutoTheArrowsDoNothingButPlusStillChangesTheFollowedPo
   press(EditKey::Right);
   EXPECT_EQ(program.editors.airIndex, 4);
   press(EditKey::Increase);
-  EXPECT_EQ(program.setup.airTempCorrection[4], 1);
+  EXPECT_EQ(program.setup.record.airTempCorrection[4], 1);
   EXPECT_EQ(port.writtenBytes(), (ByteList{'T', 5, 1}));
   EXPECT_EQ(sink.shown, (Messages{"Einspritzkorrekturkennlinie(ASLT) aktualisiert"}));
 }
@@ -89,21 +88,21 @@ TEST_F(EditorFixture, X100MultipliesTheMapSteps) {
 
 TEST_F(EditorFixture, CurveRangesForIgnitionAndCorrections) {
   edit(EditingMode::Ignition);
-  program.setup.ignitionCurve[0] = 45;
+  program.setup.record.ignitionCurve[0] = 45;
   press(EditKey::IncreaseShifted);
-  EXPECT_EQ(program.setup.ignitionCurve[0], 45);
+  EXPECT_EQ(program.setup.record.ignitionCurve[0], 45);
   press(EditKey::Increase);
-  EXPECT_EQ(program.setup.ignitionCurve[0], 46);
+  EXPECT_EQ(program.setup.record.ignitionCurve[0], 46);
   EXPECT_EQ(port.writtenBytes(), (ByteList{'Z', 1, 46}));
   EXPECT_EQ(sink.shown, (Messages{"Zündkennlinie aktualisiert"}));
 
   edit(EditingMode::EngineTemp);
   program.editors.engineIndex = 16;
-  program.setup.engineTempCorrection[16] = 140;
+  program.setup.record.engineTempCorrection[16] = 140;
   press(EditKey::IncreaseShifted);
-  EXPECT_EQ(program.setup.engineTempCorrection[16], 150);
+  EXPECT_EQ(program.setup.record.engineTempCorrection[16], 150);
   press(EditKey::Increase);
-  EXPECT_EQ(program.setup.engineTempCorrection[16], 150);
+  EXPECT_EQ(program.setup.record.engineTempCorrection[16], 150);
   EXPECT_EQ(sink.shown, (Messages{"Einspritzkorrekturkennlinie(MT) aktualisiert"}));
 }
 
@@ -118,11 +117,11 @@ TEST_F(EditorFixture, DisconnectedChangesStayInTheRecordSilently) {
 
 TEST_F(EditorFixture, GroupShiftCoversTheRectangleUpToTheEditingPoint) {
   edit(EditingMode::InjectionMap);
-  shiftMapGroup(program, link, true);  // "Start" not ticked: nothing
+  shiftMapGroup(program.editors, program.setup.record, link, true);  // "Start" not ticked: nothing
   EXPECT_TRUE(port.written.empty());
   program.editors.mapStart = true;
-  shiftMapGroup(program, link, true);
-  EXPECT_EQ(program.setup.mapCell(0, 0), 10);
+  shiftMapGroup(program.editors, program.setup.record, link, true);
+  EXPECT_EQ(program.setup.record.mapCell(0, 0), 10);
   EXPECT_EQ(port.written.size(), 5u);
   EXPECT_EQ(sink.shown, (Messages{"Einspritzkennfeld aktualisiert (0:0)"}));
 
@@ -130,26 +129,26 @@ TEST_F(EditorFixture, GroupShiftCoversTheRectangleUpToTheEditingPoint) {
   sink.shown.clear();
   program.editors.mapSpeed = 16;
   program.editors.mapThrottle = 8;
-  program.setup.mapCell(3, 2) = 64995;
-  program.setup.mapCell(16, 8) = 5;
-  shiftMapGroup(program, link, true);
+  program.setup.record.mapCell(3, 2) = 64995;
+  program.setup.record.mapCell(16, 8) = 5;
+  shiftMapGroup(program.editors, program.setup.record, link, true);
   EXPECT_EQ(sink.shown.size(), 153u);
   EXPECT_EQ(port.written.size(), 153u * 5);
-  EXPECT_EQ(program.setup.mapCell(3, 2), 65000);
+  EXPECT_EQ(program.setup.record.mapCell(3, 2), 65000);
   EXPECT_EQ(sink.shown[1], "Einspritzkennfeld aktualisiert (0:1)");  // throttle inner
   EXPECT_EQ(sink.shown[9], "Einspritzkennfeld aktualisiert (1:0)");
   EXPECT_EQ(sink.shown.back(), "Einspritzkennfeld aktualisiert (16:8)");
 
   program.editors.mapX100 = false;
-  shiftMapGroup(program, link, false);
-  shiftMapGroup(program, link, false);
-  EXPECT_EQ(program.setup.mapCell(16, 8), 0);  // 15 - 10 - 10 stops at 0
+  shiftMapGroup(program.editors, program.setup.record, link, false);
+  shiftMapGroup(program.editors, program.setup.record, link, false);
+  EXPECT_EQ(program.setup.record.mapCell(16, 8), 0);  // 15 - 10 - 10 stops at 0
 }
 
 TEST_F(EditorFixture, GroupShiftOnlyWhileTheMapIsEdited) {
   program.editors.mapStart = true;
   edit(EditingMode::Ignition);
-  shiftMapGroup(program, link, true);
+  shiftMapGroup(program.editors, program.setup.record, link, true);
   EXPECT_TRUE(port.written.empty());
 }
 
@@ -159,7 +158,7 @@ TEST_F(EditorFixture, TypedValueIsClampedAndSentWithItsIndexes) {
   program.editors.mapThrottle = 5;
   cell() = 1234;
   requesters.textAnswers = {std::string("70000")};
-  typeMapValue(program, link, requesters);
+  typeMapValue(program.editors, program.setup.record, link, requesters);
   ASSERT_EQ(requesters.shown.size(), 1u);
   EXPECT_EQ(requesters.shown[0].title, "Einspritzwert [µs] für:");
   EXPECT_EQ(requesters.shown[0].text, "  Drehzahl: 3000   Drosselklappe: 63");
@@ -172,18 +171,18 @@ TEST_F(EditorFixture, TypedLettersStoreZeroButCancellingChangesNothing) {
   edit(EditingMode::InjectionMap);
   cell() = 1234;
   requesters.textAnswers = {std::nullopt};
-  typeMapValue(program, link, requesters);
+  typeMapValue(program.editors, program.setup.record, link, requesters);
   EXPECT_EQ(cell(), 1234);
   EXPECT_TRUE(port.written.empty());
   requesters.textAnswers = {std::string("abc")};
-  typeMapValue(program, link, requesters);
+  typeMapValue(program.editors, program.setup.record, link, requesters);
   EXPECT_EQ(cell(), 0);
   requesters.textAnswers = {std::string("")};
   cell() = 99;
-  typeMapValue(program, link, requesters);
+  typeMapValue(program.editors, program.setup.record, link, requesters);
   EXPECT_EQ(cell(), 0);
   requesters.textAnswers = {std::string("-5")};
-  typeMapValue(program, link, requesters);
+  typeMapValue(program.editors, program.setup.record, link, requesters);
   EXPECT_EQ(cell(), 0);
 }
 

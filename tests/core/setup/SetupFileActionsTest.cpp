@@ -26,22 +26,22 @@ struct SetupFileFixture : ::testing::Test {
   test::RecordingSink sink;
 
   void SetUp() override {
-    program.setupFile.folder = folder;
+    program.setup.file.folder = folder;
     program.messages.setSink(&sink);
   }
   void save(const std::string& name, const SetupFileUnit& unit = {}) {
     requesters.fileAnswers.push_back(folder + name);
-    saveSetupFile(program, requesters, unit);
+    saveSetupFile(program.setup, unit, requesters, program.messages, program.clock);
   }
   void load(const std::string& name) {
     requesters.fileAnswers.push_back(folder + name);
-    loadSetupFile(program, requesters);
+    loadSetupFile(program.setup, program.editors.mode, requesters, program.messages);
   }
   std::string status() const { return program.messages.statusLine(); }
 };
 
 TEST_F(SetupFileFixture, SaveUsesTheRequesterAndAppendsTheExtension) {
-  program.setupFile.fileName = "alt.ork";
+  program.setup.file.fileName = "alt.ork";
   save("setup.ORK");
   ASSERT_EQ(requesters.shown.size(), 1u);
   EXPECT_EQ(requesters.shown[0].kind, "save");
@@ -50,15 +50,15 @@ TEST_F(SetupFileFixture, SaveUsesTheRequesterAndAppendsTheExtension) {
   EXPECT_EQ(fileSize(folder + "setup.ORK.ork"), 715u);
   EXPECT_FALSE(fileExists(folder + "setup.ORK"));
   EXPECT_EQ(status(), "Setup setup.ORK.ork gespeichert (715)");
-  EXPECT_EQ(program.setupFile.fileName, "setup.ORK.ork");
-  EXPECT_EQ(program.setupFile.folder, folder);
+  EXPECT_EQ(program.setup.file.fileName, "setup.ORK.ork");
+  EXPECT_EQ(program.setup.file.folder, folder);
 }
 
 TEST_F(SetupFileFixture, CancelledSaveDoesNothing) {
   requesters.fileAnswers.push_back(std::nullopt);
-  saveSetupFile(program, requesters, {});
+  saveSetupFile(program.setup, {}, requesters, program.messages, program.clock);
   requesters.fileAnswers.push_back(std::string());
-  saveSetupFile(program, requesters, {});
+  saveSetupFile(program.setup, {}, requesters, program.messages, program.clock);
   EXPECT_EQ(status(), "");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);
 }
@@ -106,35 +106,36 @@ TEST_F(SetupFileFixture, AFailedSaveSaysSoAndKeepsTheOldFile) {
 }
 
 TEST_F(SetupFileFixture, SavedAndLoadedAgainIsIdenticalExceptTheDateLine) {
-  program.setup.retardRpm = 77;
-  program.setup.mapCell(3, 4) = 1234;
-  program.setup.injectorBalance = {-5, 0, 7};
-  program.setupDescription = "Straßenmotor – 2 Zyl.";
+  program.setup.record.retardRpm = 77;
+  program.setup.record.mapCell(3, 4) = 1234;
+  program.setup.record.injectorBalance = {-5, 0, 7};
+  program.setup.description = "Straßenmotor – 2 Zyl.";
   save("a.ork", {"ORK-2Z", "1.0", "1.4", "1.1", 3});
-  const SetupRecord saved = program.setup;
+  const SetupRecord saved = program.setup.record;
 
   Program other{clock, dir.path()};
-  other.setupFile.folder = folder;
-  other.setup.injectorSwitchTime = {1, 2, 3};
-  other.editingMode = EditingMode::Ignition;
-  const int revision = other.setupRevision;
+  other.setup.file.folder = folder;
+  other.setup.record.injectorSwitchTime = {1, 2, 3};
+  other.editors.mode = EditingMode::Ignition;
+  const int revision = other.setup.revision;
   requesters.fileAnswers.push_back(folder + "a.ork");
-  loadSetupFile(other, requesters);
+  loadSetupFile(other.setup, other.editors.mode, requesters, other.messages);
 
   EXPECT_EQ(other.messages.statusLine(), "Setup a.ork gelesen");
   SetupRecord expected = saved;
   expected.injectorSwitchTime = {1, 2, 3};
-  EXPECT_EQ(other.setup, expected);
-  EXPECT_EQ(other.setupDescription, "Straßenmotor – 2 Zyl.");
-  EXPECT_EQ(other.setupFile.loadedName, "a.ork");
-  EXPECT_EQ(other.setupFile.loadedHeader.device, "ORK-2Z......");
-  EXPECT_EQ(other.setupFile.loadedHeader.restartCount, "3       ");
-  EXPECT_EQ(other.editingMode, EditingMode::None);
-  EXPECT_GT(other.setupRevision, revision);
+  EXPECT_EQ(other.setup.record, expected);
+  EXPECT_EQ(other.setup.description, "Straßenmotor – 2 Zyl.");
+  EXPECT_EQ(other.setup.file.loadedName, "a.ork");
+  EXPECT_EQ(other.setup.file.loadedHeader.device, "ORK-2Z......");
+  EXPECT_EQ(other.setup.file.loadedHeader.restartCount, "3       ");
+  EXPECT_EQ(other.editors.mode, EditingMode::None);
+  EXPECT_GT(other.setup.revision, revision);
 
   clock.dateTime = {2030, 1, 2, 3, 4, 5};
   requesters.fileAnswers.push_back(folder + "b.ork");
-  saveSetupFile(other, requesters, {"ORK-2Z", "1.0", "1.4", "1.1", 3});
+  saveSetupFile(other.setup, {"ORK-2Z", "1.0", "1.4", "1.1", 3}, requesters, other.messages,
+                other.clock);
   Bytes a = *readWholeFile(folder + "a.ork");
   Bytes b = *readWholeFile(folder + "b.ork");
   EXPECT_EQ(std::string(b.begin(), b.begin() + 26), "ORK-Setup 2030.01.02 03:04");
@@ -143,18 +144,19 @@ TEST_F(SetupFileFixture, SavedAndLoadedAgainIsIdenticalExceptTheDateLine) {
 
 TEST_F(SetupFileFixture, WrongExtensionIsRefusedWithARandomNumberAndNoBox) {
   save("setup.ork");
-  program.setup.retardAngle = 9;
+  program.setup.record.retardAngle = 9;
   std::filesystem::copy_file(folder + "setup.ork", folder + "setup.ORK");
   requesters.shown.clear();
   load("setup.ORK");
   EXPECT_EQ(requesters.shown.size(), 1u);  // the requester only
   EXPECT_EQ(requesters.shown[0].title, "Setup laden");
-  EXPECT_EQ(requesters.shown[0].text, folder + "setup.ork|ORK-Dateien|*.ork|Alle Dateien (*.*)|*.*");
+  EXPECT_EQ(requesters.shown[0].text,
+            folder + "setup.ork|ORK-Dateien|*.ork|Alle Dateien (*.*)|*.*");
   std::smatch m;
   const std::string line = status();
   ASSERT_TRUE(std::regex_match(line, m, std::regex(R"(Falscher Dateityp \(#(\d{1,4})\))")));
   EXPECT_LE(std::stoi(m[1]), 1000);
-  EXPECT_EQ(program.setup.retardAngle, 9);
+  EXPECT_EQ(program.setup.record.retardAngle, 9);
 }
 
 TEST_F(SetupFileFixture, OtherSizesAreLoadedOnlyAfterTheQuestion) {
@@ -164,7 +166,7 @@ TEST_F(SetupFileFixture, OtherSizesAreLoadedOnlyAfterTheQuestion) {
   file[713] = 0x05;
   file.pop_back();
   ASSERT_TRUE(writeFileAtomically(folder + "kurz.ork", file));
-  program.setup.emergencyEnrichment = 1;
+  program.setup.record.emergencyEnrichment = 1;
 
   requesters.yesNoAnswers = {false};
   load("kurz.ork");
@@ -173,22 +175,22 @@ TEST_F(SetupFileFixture, OtherSizesAreLoadedOnlyAfterTheQuestion) {
   EXPECT_EQ(requesters.shown.back().text,
             "Vermutlich ist die Datei nicht kompatibel.(714)\rWenn sie gelesen wurde, bitte "
             "alle Einstellungen kontrollieren!\rTrotzdem Laden?");
-  EXPECT_EQ(program.setup.emergencyEnrichment, 1);
+  EXPECT_EQ(program.setup.record.emergencyEnrichment, 1);
 
   requesters.yesNoAnswers = {true};
   sink.shown.clear();
   load("kurz.ork");
   EXPECT_EQ(sink.shown,
             (std::vector<std::string>{"Setup ggf. nicht kompatibel", "Setup kurz.ork gelesen"}));
-  EXPECT_EQ(program.setup.emergencyIgnitionAngle, 5);
-  EXPECT_EQ(program.setup.emergencyEnrichment, 0);  // missing from the short file
+  EXPECT_EQ(program.setup.record.emergencyIgnitionAngle, 5);
+  EXPECT_EQ(program.setup.record.emergencyEnrichment, 0);  // missing from the short file
 }
 
 TEST_F(SetupFileFixture, LearningAndLambdaLoggingWarningsInThisOrder) {
-  program.setup.learningActive = 1;
-  program.setup.lambdaLoggingActive = 1;
+  program.setup.record.learningActive = 1;
+  program.setup.record.lambdaLoggingActive = 1;
   save("aktiv.ork");
-  program.setup = SetupRecord{};
+  program.setup.record = SetupRecord{};
   requesters.shown.clear();
   load("aktiv.ork");
   ASSERT_EQ(requesters.shown.size(), 3u);
@@ -201,16 +203,16 @@ TEST_F(SetupFileFixture, LearningAndLambdaLoggingWarningsInThisOrder) {
 
 TEST_F(SetupFileFixture, AFileThatCannotBeReadChangesNothing) {
   std::filesystem::create_directory(folder + "ordner.ork");
-  program.setup.retardAngle = 9;
-  program.setupDescription = "bleibt";
+  program.setup.record.retardAngle = 9;
+  program.setup.description = "bleibt";
   load("ordner.ork");
   EXPECT_EQ(requesters.shown.back().kind, "message");
   EXPECT_EQ(requesters.shown.back().title, "Achtung");
   EXPECT_EQ(requesters.shown.back().text, "Datei konnte nicht gelesen werden.");
   EXPECT_EQ(status(), "Setup ordner.ork konnte nicht gelesen werden");
-  EXPECT_EQ(program.setup.retardAngle, 9);
-  EXPECT_EQ(program.setupDescription, "bleibt");
-  EXPECT_EQ(program.setupFile.loadedName, "");
+  EXPECT_EQ(program.setup.record.retardAngle, 9);
+  EXPECT_EQ(program.setup.description, "bleibt");
+  EXPECT_EQ(program.setup.file.loadedName, "");
 
   load("fehlt.ork");
   EXPECT_EQ(status(), "Setup fehlt.ork konnte nicht gelesen werden");

@@ -16,7 +16,7 @@ struct Window {
   test::LinkHarness h;
   SensorCheck sensor;
   TestModeState test;
-  TestWindowValues values{h.program.setup, sensor, test, h.program.settings};
+  TestWindowValues values{h.program.setup.record, sensor, test, h.program.settings};
 
   // Return with `typed` in one field and the other fields as they are shown.
   void enter(F field, const std::string& typed) {
@@ -112,9 +112,9 @@ TEST(TestForm, SensorPositionMovesWithinItsLimitsAndIsSentAlsoAtThem) {
     SCOPED_TRACE(c.before);
     test::LinkHarness h;
     if (c.connected) h.connected();
-    h.program.setup.sensorAngle = static_cast<std::uint8_t>(c.before);
-    moveSensorPosition(h.program.setup, h.link, c.step);
-    EXPECT_EQ(sensorPositionText(h.program.setup), std::to_string(c.after));
+    h.program.setup.record.sensorAngle = static_cast<std::uint8_t>(c.before);
+    moveSensorPosition(h.program.setup.record, h.link, c.step);
+    EXPECT_EQ(sensorPositionText(h.program.setup.record), std::to_string(c.after));
     EXPECT_EQ(test::writtenCommands(h.port), c.sent);
   }
 }
@@ -136,9 +136,9 @@ TEST(TestForm, ResultsGoIntoTheSetupSaturated) {
   test::LinkHarness h;
   TestModeState t;
   t.flow = {FlowResult{6000, 1, 40000}, FlowResult{250, 1, -40000}, FlowResult{0, 1, 33}};
-  takeOverFlowResults(h.program.setup, t);
-  EXPECT_EQ(h.program.setup.injectorSwitchTime, (PerCylinder<std::int16_t>{4000, 250, 0}));
-  EXPECT_EQ(h.program.setup.injectorBalance, (PerCylinder<std::int16_t>{32767, -32768, 33}));
+  takeOverFlowResults(h.program.setup.record, t);
+  EXPECT_EQ(h.program.setup.record.injectorSwitchTime, (PerCylinder<std::int16_t>{4000, 250, 0}));
+  EXPECT_EQ(h.program.setup.record.injectorBalance, (PerCylinder<std::int16_t>{32767, -32768, 33}));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
-#include "core/link/LiveData.h"
+#include "core/app/LiveDataCycle.h"
 
 #include <gtest/gtest.h>
 
 #include "core/app/Program.h"
+#include "core/link/LiveData.h"
+#include "core/mainwin/OperatingPoint.h"
 #include "core/link/SerialLink.h"
 #include "support/LinkHarness.h"
 
@@ -29,8 +31,8 @@ struct LiveFixture : ::testing::Test, test::LinkHarness {
 
   void SetUp() override {
     connected();
-    program.setup.triggerWheelTeeth = 36;
-    program.setup.triggerGapCount = 2;
+    program.setup.record.triggerWheelTeeth = 36;
+    program.setup.record.triggerGapCount = 2;
     port.onWrite = [this](std::uint8_t b) {
       auto reply = unit(static_cast<char>(b));
       if (!reply.empty()) port.arrive(reply, 9);
@@ -88,8 +90,8 @@ TEST_F(LiveFixture, NothingIsSentWhileTheUnitIsNotIdentified) {
 }
 
 TEST_F(LiveFixture, LearnedMapIsTakenOnlyFromACompleteReply) {
-  program.setup.learningActive = 1;
-  program.learningLiveMap = true;
+  program.setup.record.learningActive = 1;
+  program.learning.liveMap = true;
   ByteList map{'g'};
   for (int i = 0; i < 153; ++i) map.push_back(static_cast<std::uint8_t>(i)), map.push_back(1);
   unit = [&map](char c) -> ByteList {
@@ -99,41 +101,41 @@ TEST_F(LiveFixture, LearnedMapIsTakenOnlyFromACompleteReply) {
   };
   liveDataCycle(program, link);
   // Row t, speed r at byte offset t * 34 + r * 2: cell (16, 8) is word 152.
-  EXPECT_EQ(program.setup.mapCell(16, 8), 0x0100 + 152);
-  EXPECT_EQ(program.setup.mapCell(1, 0), 0x0101);
-  EXPECT_EQ(program.setup.mapCell(0, 1), 0x0100 + 17);
+  EXPECT_EQ(program.setup.record.mapCell(16, 8), 0x0100 + 152);
+  EXPECT_EQ(program.setup.record.mapCell(1, 0), 0x0101);
+  EXPECT_EQ(program.setup.record.mapCell(0, 1), 0x0100 + 17);
   EXPECT_TRUE(program.editors.mapChanged);
 
   // A wrong first byte or a short reply leaves the map alone.
-  program.setup.injectionMap.fill(7);
+  program.setup.record.injectionMap.fill(7);
   map[0] = 'x';
   liveDataCycle(program, link);
   map[0] = 'g';
   map.resize(300);
   port.drainAll();
   liveDataCycle(program, link);
-  EXPECT_EQ(program.setup.mapCell(16, 8), 7);
-  EXPECT_EQ(program.setup.mapCell(0, 0), 7);
+  EXPECT_EQ(program.setup.record.mapCell(16, 8), 7);
+  EXPECT_EQ(program.setup.record.mapCell(0, 0), 7);
 }
 
 TEST_F(LiveFixture, SilentUnitDoesNotHangTheLearnedMap) {
-  program.setup.learningActive = 1;
-  program.learningLiveMap = true;
-  program.setup.injectionMap.fill(7);
-  EXPECT_FALSE(fetchLearnedMap(program, link));
+  program.setup.record.learningActive = 1;
+  program.learning.liveMap = true;
+  program.setup.record.injectionMap.fill(7);
+  EXPECT_FALSE(fetchLearnedMap(link, program.setup.record));
   EXPECT_EQ(clock.nowMs, 100);
-  EXPECT_EQ(program.setup.mapCell(3, 3), 7);
+  EXPECT_EQ(program.setup.record.mapCell(3, 3), 7);
 }
 
 TEST_F(LiveFixture, EditingPointFollowsTheEngineInsideTheMap) {
-  program.editingMode = EditingMode::InjectionMap;
+  program.editors.mode = EditingMode::InjectionMap;
   program.editors.boxes.mapAuto = true;
   unit = [](char c) -> ByteList { return c == 'D' ? vitalReply(20000, 120) : ByteList{}; };
   liveDataCycle(program, link);
   EXPECT_EQ(program.editors.mapSpeed, 16);
   EXPECT_EQ(program.editors.mapThrottle, 8);  // 120 % would be row 10
 
-  program.editingMode = EditingMode::AirTemp;
+  program.editors.mode = EditingMode::AirTemp;
   program.editors.boxes.airAuto = true;
   unit = [](char c) -> ByteList { return c == 'D' ? vitalReply(5000, 50, 0) : ByteList{}; };
   liveDataCycle(program, link);  // -20 °C
@@ -151,16 +153,16 @@ TEST(FollowOperatingPoint, OnlyTheActiveEditorWithAutoFollows) {
   Program program{clock, "/tmp"};
   program.vital.engineSpeedClamped = 7600;
   program.vital.throttlePercent = 18;
-  program.editingMode = EditingMode::Ignition;
+  program.editors.mode = EditingMode::Ignition;
   program.editors.boxes.mapAuto = true;  // not the active editor
-  followOperatingPoint(program);
+  followOperatingPoint(program.editors, program.vital);
   EXPECT_EQ(program.editors.mapSpeed, 0);
   EXPECT_EQ(program.editors.ignitionIndex, 0);
   program.editors.boxes.ignitionAuto = true;
-  followOperatingPoint(program);
+  followOperatingPoint(program.editors, program.vital);
   EXPECT_EQ(program.editors.ignitionIndex, 8);
-  program.editingMode = EditingMode::InjectionMap;
-  followOperatingPoint(program);
+  program.editors.mode = EditingMode::InjectionMap;
+  followOperatingPoint(program.editors, program.vital);
   EXPECT_EQ(program.editors.mapSpeed, 8);
   EXPECT_EQ(program.editors.mapThrottle, 1);  // (18 + 6.25) / 12.5 = 1.94
 }

@@ -1,0 +1,43 @@
+// Every window the program builds: its controls lie on its area, none on top of another
+// with the same place and size (a control created twice), and the area has the size the
+// window table gives.
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <map>
+
+#include "core/app/Windows.h"
+#include "forms/FormWindow.h"
+#include "support/AppHarness.h"
+#include "ui/app/WindowController.h"
+
+namespace qx {
+namespace {
+
+TEST(WindowLayout, EveryControlOnItsAreaAndNoneTwice) {
+  test::AppHarness h;
+  ASSERT_TRUE(h.launch());
+  int windows = 0;
+  for (const WindowSpec& spec : windowSpecs()) {
+    WindowController* c = h.app->controller(spec.id);
+    if (!c) continue;
+    ++windows;
+    QWidget* area = c->window().area();
+    EXPECT_EQ(area->size(), QSize(spec.contentWidth(), spec.contentHeight())) << spec.form;
+    std::map<std::tuple<int, int, int, int>, QString> seen;
+    for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const QRect g = w->geometry();
+      const QString what = QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
+                           w->property("text").toString() + w->property("title").toString();
+      EXPECT_TRUE(area->rect().contains(g)) << spec.form << ": " << what.toStdString();
+      const auto [it, fresh] = seen.emplace(std::tuple{g.x(), g.y(), g.width(), g.height()}, what);
+      EXPECT_TRUE(fresh) << spec.form << ": " << what.toStdString() << " lies on "
+                         << it->second.toStdString();
+    }
+  }
+  EXPECT_GE(windows, 2);
+}
+
+}  // namespace
+}  // namespace qx
