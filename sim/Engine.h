@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "InputSwitches.h"
 #include "SimSetup.h"
 
 namespace orksim {
@@ -73,6 +74,8 @@ class Engine {
   double airTemp_ = 18;
   double accelLean_ = 0;  // lean spike after the throttle opens
   std::array<double, 3> lambda_{450, 450, 450};
+  // Flipped by the rider in the drive scenario; off otherwise.
+  InputSwitches inputs_;
 };
 
 // Injection time the unit computes from the setup at this speed and throttle: the map
