@@ -44,8 +44,6 @@ void appendInteger(std::string& out, float v) {
   out.append(buf, res.ptr);
 }
 
-constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 }  // namespace
 
 std::string logFileName(const LocalDateTime& t) {
@@ -134,35 +132,6 @@ void appendRecordLine(std::string& out, const float* row) {
 std::string_view afterFirstComma(std::string_view line) {
   const auto comma = line.find(',');
   return comma == std::string_view::npos ? line : line.substr(comma + 1);
-}
-
-float logFieldValue(std::string_view field) {
-  // The usual field is a plain integer or decimal: read it exactly here. A division of two
-  // exactly held doubles is correctly rounded, so this gives the same float as the general
-  // reading below, only much faster.
-  const char* p = field.data();
-  const char* const end = p + field.size();
-  bool negative = false;
-  if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
-  std::uint64_t mantissa = 0;
-  int digits = 0, decimals = 0;
-  while (p < end && *p >= '0' && *p <= '9' && digits < 16) {
-    mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-    ++digits;
-  }
-  if (p < end && *p == '.') {
-    ++p;
-    while (p < end && *p >= '0' && *p <= '9' && digits < 16) {
-      mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
-      ++digits;
-      ++decimals;
-    }
-  }
-  if (p == end && digits > 0 && digits <= 15) {
-    double v = static_cast<double>(mantissa) / kPow10[decimals];
-    return static_cast<float>(negative ? -v : v);
-  }
-  return decimalReading(field);
 }
 
 std::string shortenedLogPath(const std::string& path) {

@@ -62,6 +62,14 @@ std::string_view afterFirstComma(std::string_view line);
 // without a number gives 0.
 float logFieldValue(std::string_view field);
 
+// The fields 0..18 of one record line (without its line end); a field needs a comma behind
+// it to be read, the others are 0.
+LogRecord parseRecordLine(std::string_view line);
+// The same for a line with at least kRecordLinePadding readable bytes behind its end (a
+// read buffer), without copying it.
+inline constexpr std::size_t kRecordLinePadding = 64;
+LogRecord parseRecordLinePadded(const char* line, std::size_t size);
+
 // The log folder as the window shows it: up to 80 characters whole, longer ones as the
 // first 38, " ... " and the last 38.
 std::string shortenedLogPath(const std::string& path);

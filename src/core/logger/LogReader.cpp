@@ -20,14 +20,17 @@
 namespace qx {
 
 namespace {
-constexpr std::size_t kBufferBytes = 4 * 1024 * 1024;
+constexpr std::size_t kBufferBytes = 128 * 1024;
 constexpr std::size_t kMaxDeviceText = 255;
+// "0,0,0,0,0,0.00,0.00,0.00,0,0,0,0,0,0,0,,,," and its line end.
+constexpr std::int64_t kShortestRecordLine = 44;
 
 // Lines of a file read in large blocks. A line longer than the block is cut to the block;
 // the rest of it is skipped.
 class LineSource {
  public:
-  explicit LineSource(int fd) : fd_(fd), buffer_(kBufferBytes) {}
+  // The buffer has room behind its end, so a line may be read a few bytes past its end.
+  explicit LineSource(int fd) : fd_(fd), buffer_(kBufferBytes + kRecordLinePadding) {}
 
   bool atEnd() {
     if (begin_ == end_) fill();
@@ -44,7 +47,7 @@ class LineSource {
         begin_ = at + 1;
         return trimCr(line);
       }
-      if (eof_ || (begin_ == 0 && end_ == buffer_.size())) {
+      if (eof_ || (begin_ == 0 && end_ == kBufferBytes)) {
         // The last line, or one longer than the whole block.
         std::string_view line(from, end_ - begin_);
         const bool overlong = !eof_;
@@ -70,8 +73,8 @@ class LineSource {
       end_ -= begin_;
       begin_ = 0;
     }
-    while (end_ < buffer_.size() && !eof_) {
-      const ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    while (end_ < kBufferBytes && !eof_) {
+      const ssize_t n = ::read(fd_, buffer_.data() + end_, kBufferBytes - end_);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) {
         eof_ = true;  // a read error ends the file like its end
@@ -141,15 +144,17 @@ void sizeForEstimate(LogTable& table, ProgramSettings& settings, std::int64_t es
 void readRecords(LoggerState& state, LogTable& table, ProgramSettings& settings, LineSource& in,
                  std::int64_t estimate, LoggerPorts& ports) {
   int i = 0;
-  std::int64_t shownPercent = -1;
+  // The record at which the shown percentage changes next (no division per record).
+  std::int64_t nextShownAt = 1;
   while (!in.atEnd() && i < table.capacity()) {
     ++i;
-    table.storeRecord(i, parseRecordLine(in.next()));
-    const std::int64_t percent = static_cast<std::int64_t>(i) * 100 / estimate;
-    if (percent != shownPercent) {
+    const std::string_view line = in.next();
+    table.storeRecord(i, parseRecordLinePadded(line.data(), line.size()));
+    if (i >= nextShownAt) {
+      const std::int64_t percent = static_cast<std::int64_t>(i) * 100 / estimate;
       state.shown.dataPoint = intText(i) + " (~" + intText(percent) + "%)";
       state.shown.progress = i;
-      shownPercent = percent;
+      nextShownAt = ((percent + 1) * estimate + 99) / 100;
       ports.screen.readingProgress();
     }
     if (i == table.capacity()) {
@@ -168,21 +173,6 @@ void readRecords(LoggerState& state, LogTable& table, ProgramSettings& settings,
 }
 }  // namespace
 
-LogRecord parseRecordLine(std::string_view line) {
-  LogRecord r{};
-  const char* p = line.data();
-  const char* const end = p + line.size();
-  for (int c = 0; c < kLogColumns; ++c) {
-    const auto* comma =
-        static_cast<const char*>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
-    if (!comma) break;
-    r[static_cast<std::size_t>(c)] =
-        logFieldValue(std::string_view(p, static_cast<std::size_t>(comma - p)));
-    p = comma + 1;
-  }
-  return r;
-}
-
 void readLogFile(LoggerState& state, LogTable& table, ProgramSettings& settings, int fd,
                  LoggerPorts& ports) {
   ports.timer.stop();
@@ -196,6 +186,10 @@ void readLogFile(LoggerState& state, LogTable& table, ProgramSettings& settings,
   // The old records are gone from now on, whatever the file holds.
   table.setCount(0);
   sizeForEstimate(table, settings, estimate, ports);
+  // Room for as many records as the shortest lines the logger writes would give, while the
+  // table is still empty: growing beyond the estimate then moves nothing. Only the rows
+  // that are filled cost memory.
+  table.reserveStorage(std::min<std::int64_t>(size / kShortestRecordLine, LogTable::kMaxCapacity));
   state.shown.progressMaximum = table.capacity();
   readRecords(state, table, settings, in, estimate, ports);
   table.trimStorage();

@@ -21,8 +21,4 @@ void readLogFile(LoggerState& state, LogTable& table, ProgramSettings& settings,
 // folder and file name become those of the chosen file.
 void loadLog(LoggerState& state, LogTable& table, ProgramSettings& settings, LoggerPorts& ports);
 
-// The fields 0..18 of one record line (without its line end); a field needs a comma behind
-// it to be read, the others are 0.
-LogRecord parseRecordLine(std::string_view line);
-
 }  // namespace qx

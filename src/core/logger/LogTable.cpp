@@ -6,11 +6,30 @@
 
 #include "core/logger/AvailableMemory.h"
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace qx {
 
 namespace {
 constexpr std::int64_t kRowBytes = static_cast<std::int64_t>(sizeof(LogRecord));
+
+// A big table is filled front to back as a file is read: large pages spare the system
+// thousands of page faults.
+void adviseLargePages(void* data, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t kLarge = 2u << 20;
+  if (bytes < 2 * kLarge) return;
+  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kLarge - 1);
+  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#else
+  (void)data;
+  (void)bytes;
+#endif
 }
+}  // namespace
 
 LogTable::LogTable() : probe_(&availableMemoryBytes) {
   sizeFor(kStartCapacity);
@@ -36,6 +55,7 @@ bool LogTable::sizeFor(std::int64_t maxRecords) {
   if (!mayTake(rows * kRowBytes)) return false;
   auto* fresh = static_cast<float*>(std::calloc(static_cast<std::size_t>(rows), sizeof(LogRecord)));
   if (!fresh) return false;
+  adviseLargePages(fresh, static_cast<std::size_t>(rows) * sizeof(LogRecord));
   const int kept = static_cast<int>(std::min<std::int64_t>(count_, maxRecords));
   if (data_ && kept > 0)
     std::memcpy(fresh + kLogColumns, data_ + kLogColumns,
@@ -49,23 +69,30 @@ bool LogTable::sizeFor(std::int64_t maxRecords) {
   return true;
 }
 
+bool LogTable::growStorage(std::int64_t rows) {
+  rows = std::min<std::int64_t>(rows, kMaxCapacity + 1);
+  if (!mayTake((rows - static_cast<std::int64_t>(storageRows_)) * kRowBytes)) return false;
+  // realloc moves large blocks by remapping pages, without copying them. Rows beyond
+  // count are never read, so the new ones need not be cleared.
+  void* grown = std::realloc(data_, static_cast<std::size_t>(rows) * sizeof(LogRecord));
+  if (!grown) return false;
+  data_ = static_cast<float*>(grown);
+  storageRows_ = static_cast<std::size_t>(rows);
+  adviseLargePages(data_, storageBytes());
+  return true;
+}
+
 bool LogTable::growByOne() {
   if (capacity_ >= kMaxCapacity) return false;
   const std::int64_t needed = capacity_ + 2;
-  if (static_cast<std::int64_t>(storageRows_) < needed) {
-    const std::int64_t rows = std::min<std::int64_t>(
-        std::max<std::int64_t>(needed, 2 * static_cast<std::int64_t>(storageRows_)),
-        kMaxCapacity + 1);
-    if (!mayTake((rows - static_cast<std::int64_t>(storageRows_)) * kRowBytes)) return false;
-    // realloc moves large blocks by remapping pages, without copying them. Rows beyond
-    // count are never read, so the new ones need not be cleared.
-    void* grown = std::realloc(data_, static_cast<std::size_t>(rows) * sizeof(LogRecord));
-    if (!grown) return false;
-    data_ = static_cast<float*>(grown);
-    storageRows_ = static_cast<std::size_t>(rows);
-  }
+  const auto rows = static_cast<std::int64_t>(storageRows_);
+  if (rows < needed && !growStorage(std::max(needed, 2 * rows))) return false;
   ++capacity_;
   return true;
+}
+
+bool LogTable::reserveStorage(std::int64_t rows) {
+  return rows + 1 <= static_cast<std::int64_t>(storageRows_) || growStorage(rows + 1);
 }
 
 void LogTable::trimStorage() {

@@ -44,6 +44,9 @@ class LogTable {
   // One more record of capacity; the storage grows by doubling, so this is cheap on
   // average. False when the memory cannot be had.
   bool growByOne();
+  // Storage for `rows` records without changing the capacity, so that growing up to them
+  // later costs nothing; best effort (false when the memory is not there).
+  bool reserveStorage(std::int64_t rows);
   // Gives back storage beyond the capacity (after a read that grew the table).
   void trimStorage();
 
@@ -75,6 +78,7 @@ class LogTable {
   std::size_t index(int r) const { return static_cast<std::size_t>(r) * kLogColumns; }
   // Whether `more` bytes may be taken on top of what the table holds now.
   bool mayTake(std::int64_t more) const;
+  bool growStorage(std::int64_t rows);
 
   float* data_ = nullptr;
   std::size_t storageRows_ = 0;

@@ -184,7 +184,9 @@ ViewerTexts LogViewer::texts(const LogTable& table, int switchTimeUs) const {
   t.dataPoint = intText(cursor);
   const long long ms = roundHalfEven(row[0]);
   t.timeMs = intText(ms);
-  t.timeClock = "(" + logInstantText(ms) + ")";
+  t.timeClock = "(";
+  t.timeClock += logInstantText(ms);
+  t.timeClock += ")";
   return t;
 }
 

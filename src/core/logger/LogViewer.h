@@ -107,6 +107,8 @@ class LogViewer {
   // The strips for the drawing area, built from the per-pixel-column minimum and maximum of
   // the records, so the cost follows the width, not the number of records.
   const Drawing& draw(const LogTable& table);
+  // Memory of the min/max summary.
+  std::size_t summaryBytes() const { return summary_.bytes(); }
 
  private:
   int cursorIn(const LogTable& table) const;

@@ -78,6 +78,31 @@ TEST(LogField, NumbersWithAPointAndZeroForText) {
   for (const auto& [text, value] : cases) EXPECT_EQ(logFieldValue(text), value) << text;
 }
 
+TEST(LogRecordRead, EveryFieldBeforeACommaAndNothingAfterTheLast) {
+  struct Case {
+    std::string line;
+    LogRecord row;
+  };
+  const Case cases[] = {
+      {"1500,4230,37,71,24,0.85,0.80,0.00,1,0,0,0,1,-12,2150,,,,",
+       {1500, 4230, 37, 71, 24, 0.85f, 0.80f, 0, 1, 0, 0, 0, 1, -12, 2150}},
+      // Unusual fields take the general way and read the same.
+      {"-,+5,1.2.3,12345678901234,123456789012345678,.5,5.,-0.25,00000042,7e2,x1,1 ,-0,",
+       {0, 5, 1.2f, 12345678901234.0f, 123456789012345678.0f, 0.5f, 5, -0.25f, 42, 700, 0, 1}},
+      // 19 fields and more: the twentieth is never read; a last field needs its comma.
+      {"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,",
+       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}},
+      {"1,2,3", {1, 2}},
+      {"", {}},
+      // Longer than a line the logger writes.
+      {"123456789," + std::string(70, ' ') + "5,6", {123456792.0f, 5}},  // the nearest float
+  };
+  for (const auto& c : cases) {
+    const LogRecord r = parseRecordLine(c.line);
+    for (int k = 0; k < kLogColumns; ++k) EXPECT_EQ(r[k], c.row[k]) << c.line << " field " << k;
+  }
+}
+
 TEST(LogPath, ShortenedFrom81Characters) {
   const std::string head(38, 'a'), tail(38, 'z');
   const std::string p80 = "/" + std::string(78, 'm') + "/";
