@@ -78,6 +78,10 @@ std::string countText(std::int64_t n, std::int64_t capacity) {
 }
 }  // namespace
 
+void showLogCapacity(LoggerState& state, const LogTable& table) {
+  state.shown.progressMaximum = table.capacity();
+}
+
 void setLogPath(LoggerState& state, const std::string& folder) {
   state.path = folder;
   if (!state.path.empty() && state.path.back() != '/') state.path.push_back('/');

@@ -71,6 +71,9 @@ struct LoggerPorts {
   LoggerScreen& screen;
 };
 
+// The progress bar's maximum follows the capacity (after the settings sized the table).
+void showLogCapacity(LoggerState& state, const LogTable& table);
+
 // Sets the folder (a separator is added when missing) and shows it.
 void setLogPath(LoggerState& state, const std::string& folder);
 // The comment field lost the focus: the comment is cut to 100 characters; returns it for the
