@@ -143,7 +143,6 @@ void startLogging(LoggerState& state, LogTable& table, const DeviceInfo& device,
   if (state.logging) return;
   table.recordCounter = 0;
   state.fileName = logFileName(ports.clock.now());
-  state.shown.fileName = state.fileName;
   if (!targetValid(state, ports)) return;
   if (!state.file.create(state.path + state.fileName)) {
     refuseCreation(ports);
