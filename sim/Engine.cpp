@@ -63,7 +63,9 @@ Injection computeInjection(const SetupImage& setup, double rpm, double throttle,
 }
 
 Engine::Engine(Scenario scenario, std::uint64_t seed)
-    : scenario_(scenario), rng_(seed * 0x9E3779B97F4A7C15ULL + 0x2545F4914F6CDD1DULL) {}
+    : scenario_(scenario),
+      rng_(seed * 0x9E3779B97F4A7C15ULL + 0x2545F4914F6CDD1DULL),
+      inputs_(seed) {}
 
 double Engine::noise() {
   // xorshift64*: the same numbers on every machine for the same seed.
@@ -93,6 +95,7 @@ void Engine::advanceTo(double seconds, const SetupImage& setup) {
     if (onStep) onStep(*this);
     if (afterStep) afterStep(kStep);
   }
+  if (scenario_ == Scenario::Drive) inputs_.advanceTo(time_);
 }
 
 void Engine::step(double dt, const SetupImage& setup) {
@@ -176,6 +179,9 @@ Sample Engine::sample(const SetupImage& setup, double seconds) const {
   };
   s.output1 = outputOn(v.byte(off::output1Mode), v.byte(off::output1RpmOn), v.byte(off::output1RpmOff));
   s.output2 = outputOn(v.byte(off::output2Mode), v.byte(off::output2RpmOn), v.byte(off::output2RpmOff));
+  s.input1 = inputs_.state(0);
+  s.input2 = inputs_.state(1);
+  s.input3 = inputs_.state(2);
 
   for (int k = 0; k < 3; ++k)
     s.lambdaMv[static_cast<std::size_t>(k)] =

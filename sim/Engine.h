@@ -9,6 +9,7 @@
 #include <string>
 
 #include "DynoRun.h"
+#include "InputSwitches.h"
 #include "SimSetup.h"
 
 namespace orksim {
@@ -91,6 +92,8 @@ class Engine {
   double accelLean_ = 0;  // lean spike after the throttle opens
   std::array<double, 3> lambda_{450, 450, 450};
   DynoRun dyno_;
+  // Flipped by the rider in the drive scenario; off otherwise.
+  InputSwitches inputs_;
 };
 
 // Injection time the unit computes from the setup at this speed and throttle: the map

@@ -56,7 +56,7 @@ SetupImage factorySetup() {
   set(401, 70), set(402, 20), set(403, 120), set(404, 10), set(405, 100);
   setWord(off::lambdaTarget, 750);
   set(409, 100);
-  set(off::output1Mode, 1), set(off::output2Mode, 0);
+  set(off::output1Mode, 1), set(off::output2Mode, 2);  // 2: on between its two speeds
   set(off::output1RpmOff, 160), set(off::output2RpmOff, 160);
   set(off::triggerGapCount, 2);
   setWord(418, 100);

@@ -78,6 +78,8 @@ TEST_F(SystemFixture, EveryTakeOverSizesTheLogTableAndARefusedSizeBringsBackTheO
   EXPECT_EQ(table.capacity(), 5000);
   EXPECT_TRUE(requesters.shown.empty());
 
+  // 760 MB of records on a machine with 512 MB free.
+  table.setMemoryProbe([] { return std::optional<std::int64_t>(512LL << 20); });
   const SystemTakeOver r = takeOver({{F::MaxLogRecords, "9999999"}});
   EXPECT_TRUE(r.logTableRefused && !r.logTableResized);
   EXPECT_EQ(settings.maxLogRecords, 5000);

@@ -1,0 +1,235 @@
+#include "core/logger/LogReader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/app/MessageLog.h"
+#include "core/app/ProgramSettings.h"
+#include "core/logger/LogFormat.h"
+#include "core/ports/LoggerTimer.h"
+#include "core/ports/Requesters.h"
+#include "core/util/Numbers.h"
+#include "core/util/Text.h"
+
+namespace qx {
+
+namespace {
+constexpr std::size_t kBufferBytes = 128 * 1024;
+constexpr std::size_t kMaxDeviceText = 255;
+// "0,0,0,0,0,0.00,0.00,0.00,0,0,0,0,0,0,0,,,," and its line end.
+constexpr std::int64_t kShortestRecordLine = 44;
+
+// Lines of a file read in large blocks. A line longer than the block is cut to the block;
+// the rest of it is skipped.
+class LineSource {
+ public:
+  // The buffer has room behind its end, so a line may be read a few bytes past its end.
+  explicit LineSource(int fd) : fd_(fd), buffer_(kBufferBytes + kRecordLinePadding) {}
+
+  bool atEnd() {
+    if (begin_ == end_) fill();
+    return begin_ == end_;
+  }
+
+  std::string_view next() {
+    for (;;) {
+      const char* from = buffer_.data() + begin_;
+      const void* lf = std::memchr(from, '\n', end_ - begin_);
+      if (lf) {
+        const auto at = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.data());
+        std::string_view line(from, at - begin_);
+        begin_ = at + 1;
+        return trimCr(line);
+      }
+      if (eof_ || (begin_ == 0 && end_ == kBufferBytes)) {
+        // The last line, or one longer than the whole block.
+        std::string_view line(from, end_ - begin_);
+        const bool overlong = !eof_;
+        begin_ = end_;
+        if (overlong) skipToLineEnd_ = true;
+        return trimCr(line);
+      }
+      fill();
+    }
+  }
+
+ private:
+  static std::string_view trimCr(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+  }
+
+  // Moves the unread bytes to the front and reads behind them.
+  void fill() {
+    if (eof_) return;
+    if (begin_ > 0) {
+      std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+      end_ -= begin_;
+      begin_ = 0;
+    }
+    while (end_ < kBufferBytes && !eof_) {
+      const ssize_t n = ::read(fd_, buffer_.data() + end_, kBufferBytes - end_);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        eof_ = true;  // a read error ends the file like its end
+        break;
+      }
+      end_ += static_cast<std::size_t>(n);
+      if (skipToLineEnd_) dropToLineEnd();
+    }
+  }
+
+  void dropToLineEnd() {
+    const void* lf = std::memchr(buffer_.data(), '\n', end_);
+    if (!lf) {
+      end_ = 0;
+      return;
+    }
+    const auto rest = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.data()) + 1;
+    std::memmove(buffer_.data(), buffer_.data() + rest, end_ - rest);
+    end_ -= rest;
+    skipToLineEnd_ = false;
+  }
+
+  int fd_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0, end_ = 0;
+  bool eof_ = false;
+  bool skipToLineEnd_ = false;
+};
+
+void readHeader(LoggerState& state, LineSource& in) {
+  auto line = [&in]() { return in.atEnd() ? std::string_view() : in.next(); };
+  line();  // the file's own name: the name it is read under counts
+  state.shown.fileName = state.fileName;
+  state.logDate = parseLogDate(afterFirstComma(line()));
+  state.logTime = parseLogTime(afterFirstComma(line()));
+  state.shown.date = state.logDate ? logDateText(*state.logDate) : std::string();
+  state.shown.time = state.logTime ? logTimeText(*state.logTime) : std::string();
+  line();
+  state.logHardware = utf8Left(afterFirstComma(line()), kMaxDeviceText);
+  state.logSoftware = utf8Left(afterFirstComma(line()), kMaxDeviceText);
+  state.shown.hardware = state.logHardware;
+  state.shown.software = state.logSoftware;
+  line();
+  state.comment = utf8Left(afterFirstComma(line()), kMaxCommentCharacters);
+  for (int i = 9; i <= kLogHeaderLines; ++i) line();
+}
+
+// Makes room for the estimated number of records; says so when the memory is not there.
+void sizeForEstimate(LogTable& table, ProgramSettings& settings, std::int64_t estimate,
+                     LoggerPorts& ports) {
+  if (table.capacity() >= estimate) return;
+  if (table.sizeFor(estimate)) {
+    settings.maxLogRecords = static_cast<std::int32_t>(table.capacity());
+    ports.screen.capacityChanged();
+    return;
+  }
+  ports.requesters.message(
+      kLoggerTitle, " Es steht nicht genügend Arbeitsspeicher für die geschätzte Datenfeldgröße (" +
+                        intText(estimate) +
+                        ") zur Verfügung.\r\rGgf. ist der Arbeitsspeicher zu klein.\r\r\rDie "
+                        "Datei wird schrittweise eingelesen, bis der Speicher voll ist.");
+  ports.messages.reportStatus(
+      "Nicht genügend Arbeitsspeicher für Log-datei verfügbar. Lesen erfolgt, bis Speicher voll "
+      "ist");
+}
+
+void readRecords(LoggerState& state, LogTable& table, ProgramSettings& settings, LineSource& in,
+                 std::int64_t estimate, LoggerPorts& ports) {
+  int i = 0;
+  // The record at which the shown percentage changes next (no division per record).
+  std::int64_t nextShownAt = 1;
+  while (!in.atEnd() && i < table.capacity()) {
+    ++i;
+    const std::string_view line = in.next();
+    table.storeRecord(i, parseRecordLinePadded(line.data(), line.size()));
+    if (i >= nextShownAt) {
+      const std::int64_t percent = static_cast<std::int64_t>(i) * 100 / estimate;
+      state.shown.dataPoint = intText(i) + " (~" + intText(percent) + "%)";
+      state.shown.progress = i;
+      nextShownAt = ((percent + 1) * estimate + 99) / 100;
+      ports.screen.readingProgress();
+    }
+    if (i == table.capacity()) {
+      if (table.growByOne()) {
+        settings.maxLogRecords = static_cast<std::int32_t>(table.capacity());
+      } else {
+        ports.requesters.message(
+            kLoggerTitle,
+            " Die Log-Datei konnte mangels Speicherplatz nicht vollständig eingelesen werden.");
+        ports.messages.reportStatus(
+            "Log-Datei konnte mangels Speicherplatz nicht vollständig gelesen werden");
+      }
+      state.shown.progressMaximum = table.capacity();
+    }
+  }
+}
+}  // namespace
+
+void readLogFile(LoggerState& state, LogTable& table, ProgramSettings& settings, int fd,
+                 LoggerPorts& ports) {
+  ports.timer.stop();
+  LineSource in(fd);
+  readHeader(state, in);
+  struct stat st {};
+  const std::int64_t size = ::fstat(fd, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : 0;
+  // A file under 65 bytes still counts as one record, so the percentage never divides by 0.
+  const std::int64_t estimate =
+      std::clamp<std::int64_t>(size / LogTable::kBytesPerRecord, 1, LogTable::kMaxCapacity);
+  // The old records are gone from now on, whatever the file holds.
+  table.setCount(0);
+  sizeForEstimate(table, settings, estimate, ports);
+  // Room for as many records as the shortest lines the logger writes would give, while the
+  // table is still empty: growing beyond the estimate then moves nothing. Only the rows
+  // that are filled cost memory.
+  table.reserveStorage(std::min<std::int64_t>(size / kShortestRecordLine, LogTable::kMaxCapacity));
+  state.shown.progressMaximum = table.capacity();
+  readRecords(state, table, settings, in, estimate, ports);
+  table.trimStorage();
+  state.shown.dataPoint = intText(table.count()) + " / " + intText(table.capacity());
+  ports.messages.reportStatus("Logger-Datei " + state.fileName + " gelesen");
+  table.cursor = 1;
+  ports.timer.start(settings.loggerTimerMs);
+  ports.screen.showTexts();
+}
+
+void loadLog(LoggerState& state, LogTable& table, ProgramSettings& settings, LoggerPorts& ports) {
+  if (state.logging) return;
+  const auto chosen = ports.requesters.openFile("Log-Datei laden", state.path + state.fileName,
+                                                "olg (*.olg)|*.olg|Alle Dateien (*.*)|*.*");
+  if (!chosen || chosen->empty()) {
+    ports.requesters.message(kLoggerTitle, "Log-Datei laden abgebrochen.");
+    ports.messages.reportStatus("Log-datei laden abgebrochen");
+    return;
+  }
+  // Not blocking on a pipe, and only a plain file counts as a log file.
+  int fd = ::open(chosen->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat st {};
+  if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    ::close(fd);
+    fd = -1;
+  }
+  if (fd < 0) {
+    ports.requesters.message(kLoggerTitle, "Log-Datei laden nicht möglich.");
+    ports.messages.reportStatus("Log-Datei konnte nicht geladen werden");
+    return;
+  }
+  const auto slash = chosen->find_last_of('/');
+  state.fileName = slash == std::string::npos ? *chosen : chosen->substr(slash + 1);
+  setLogPath(state, slash == std::string::npos ? std::string("./") : chosen->substr(0, slash + 1));
+  state.shown.fileName = state.fileName;
+  readLogFile(state, table, settings, fd, ports);
+  ::close(fd);
+  ports.screen.capacityChanged();
+  ports.screen.layOutChannels();
+  ports.screen.redrawViewer();
+}
+
+}  // namespace qx
