@@ -64,7 +64,7 @@ Application::Application(StartOptions options, Requesters* requesters)
       link_(program_.link, program_.messages, clock_, port_),
       tick_(program_, link_, requesters_, *this),
       loop_(program_, tick_, *this, requesters_),
-      context_(program_, loop_, requesters_, link_, portProbe_) {
+      context_(program_, loop_, requesters_, link_, portProbe_, printer_, systemInfo_) {
   comTimer_.setSingleShot(true);
   comTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&comTimer_, &QTimer::timeout, [this] { comTimerFired(); });

@@ -15,6 +15,8 @@
 #include "core/app/Windows.h"
 #include "core/link/SerialLink.h"
 #include "platform/QtClock.h"
+#include "platform/QtPrinter.h"
+#include "platform/QtSystemInfo.h"
 #include "platform/QtSerialPort.h"
 #include "ui/app/UiContext.h"
 
@@ -53,6 +55,8 @@ class Application final : public Screen, public LoopControl {
   Program& program() { return program_; }
   MainLoop& loop() { return loop_; }
   UiContext& context() { return context_; }
+  // Print jobs go to this PDF file instead of a printer (tests, scripts).
+  QtPrinter& printer() { return printer_; }
   WindowController* controller(WindowId id) { return controllers_[static_cast<int>(id)].get(); }
   MainWindowController& mainWindow();
   int largestWidth() const { return largestWidth_; }
@@ -100,6 +104,8 @@ class Application final : public Screen, public LoopControl {
   QtSerialPort port_;
   SerialLink link_;
   QtPortProbe portProbe_;
+  QtPrinter printer_;
+  QtSystemInfo systemInfo_;
   ProgramTick tick_;
   MainLoop loop_;
   UiContext context_;

@@ -42,6 +42,7 @@ QPointF pt(const DrawPoint& p) {
 struct ItemPainter {
   QPainter& painter;
   const QColor background;
+  double fontScale;
 
   void operator()(const DrawLine& l) const {
     painter.setPen(pen(l.colour, l.width, l.style));
@@ -55,7 +56,7 @@ struct ItemPainter {
         f.setFamily(QStringLiteral("Courier"));
         f.setStyleHint(QFont::TypeWriter);
       }
-      if (t.style.size > 0) f.setPointSizeF(t.style.size);
+      if (t.style.size > 0) f.setPointSizeF(t.style.size * fontScale);
       f.setBold(t.style.bold);
       painter.setFont(f);
     }
@@ -63,15 +64,20 @@ struct ItemPainter {
     const QFontMetricsF metrics(painter.font(), painter.device());
     const double w = metrics.horizontalAdvance(text);
     const double h = metrics.height();
-    double x = t.at.x, y = t.at.y;
+    // The box relative to the anchor; a turned text turns about its anchor.
+    double x = 0, y = 0;
     if (t.style.h == HAlign::Centre) x -= w / 2;
     if (t.style.h == HAlign::Right) x -= w;
     if (t.style.v == VAlign::Middle) y -= h / 2;
     if (t.style.v == VAlign::Bottom) y -= h;
+    painter.save();
+    painter.translate(t.at.x, t.at.y);
+    if (t.style.angle != 0) painter.rotate(-t.style.angle);
     const QRectF box(x, y, w, h);
     if (t.style.opaque) painter.fillRect(box, background);
     painter.setPen(colourOf(t.colour));
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.restore();
     painter.setFont(saved);
   }
   void operator()(const DrawCircle& c) const {
@@ -123,7 +129,7 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const PaintOptions&
   const QColor background = colourOf(drawing.background);
   if (options.fillBackground) painter.fillRect(painter.window(), background);
   painter.setRenderHint(QPainter::Antialiasing, options.antialiased);
-  const ItemPainter paint{painter, background};
+  const ItemPainter paint{painter, background, options.fontScale};
   for (const DrawItem& item : drawing.items) std::visit(paint, item);
 }
 

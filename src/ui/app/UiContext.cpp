@@ -5,8 +5,9 @@
 
 namespace qx {
 
-UiContext::UiContext(Program& p, MainLoop& l, Requesters& r, SerialLink& s, PortProbe& probe)
-    : program(p), loop(l), requesters(r), link(s), portProbe(probe) {}
+UiContext::UiContext(Program& p, MainLoop& l, Requesters& r, SerialLink& s, PortProbe& probe,
+                     Printer& pr, SystemInfo& sys)
+    : program(p), loop(l), requesters(r), link(s), portProbe(probe), printer(pr), systemInfo(sys) {}
 
 void UiContext::handle(const EventInfo& event, const std::function<void()>& handler,
                        std::source_location where) {

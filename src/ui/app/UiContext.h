@@ -13,14 +13,16 @@ namespace qx {
 struct Program;
 class MainLoop;
 class PortProbe;
+class Printer;
 class Requesters;
 class SerialLink;
+class SystemInfo;
 class WindowController;
 
 class UiContext {
  public:
   UiContext(Program& program, MainLoop& loop, Requesters& requesters, SerialLink& link,
-            PortProbe& portProbe);
+            PortProbe& portProbe, Printer& printer, SystemInfo& systemInfo);
 
   // Runs a window event's handler through the main loop (never while another handler or a
   // tick is busy); the loop then shows the new state in every shown window.
@@ -46,6 +48,8 @@ class UiContext {
   Requesters& requesters;
   SerialLink& link;
   PortProbe& portProbe;
+  Printer& printer;
+  SystemInfo& systemInfo;
 
  private:
   std::function<WindowController*(WindowId)> findController_;
