@@ -15,6 +15,7 @@
 
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
+#include "core/link/SetupCompare.h"
 #include "core/link/SetupTransfer.h"
 #include "core/mainwin/EditorState.h"
 #include "core/mainwin/MainWindowLogic.h"
@@ -232,6 +233,9 @@ void MainWindowController::wireEditingKeys() {
       // On a German keyboard Shift turns the "+" and "-" keys into "*" and "_".
       {QKeyCombination(shift, Qt::Key_Asterisk), EditKey::IncreaseShifted},
       {QKeyCombination(shift, Qt::Key_Underscore), EditKey::DecreaseShifted},
+      {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), EditKey::Undo},
+      {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), EditKey::Redo},
+      {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z), EditKey::Redo},
   };
   for (const Binding& b : bindings) {
     auto* shortcut = new QShortcut(QKeySequence(b.keys), &form());
@@ -241,7 +245,7 @@ void MainWindowController::wireEditingKeys() {
     QObject::connect(shortcut, &QShortcut::activated, [this, key] {
       context_.handle(EventInfo{EventKind::Shortcut, EventSource::None}, [this, key] {
         Program& p = context_.program;
-        editingKey(p.editors, p.setup.record, context_.link, key);
+        editingKey(p.editors, p.setup, context_.link, key);
       });
     });
     editingKeys_.push_back(shortcut);
@@ -292,13 +296,16 @@ void MainWindowController::onShortcut(int menuNumber) {
       p.quitRequested = QuitRequest::Asked;
       break;
     case MainMenu::F3:
-      shiftMapGroup(p.editors, p.setup.record, context_.link, true);
+      shiftMapGroup(p.editors, p.setup, context_.link, true);
       break;
     case MainMenu::F4:
-      shiftMapGroup(p.editors, p.setup.record, context_.link, false);
+      shiftMapGroup(p.editors, p.setup, context_.link, false);
+      break;
+    case MainMenu::Compare:
+      compareSetupWithUnit(p.setup.record, context_.link, context_.requesters);
       break;
     case MainMenu::F9:
-      typeMapValue(p.editors, p.setup.record, context_.link, context_.requesters);
+      typeMapValue(p.editors, p.setup, context_.link, context_.requesters);
       break;
     default:
       break;
