@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# How many "D" commands a second the simulated unit receives from the running program with
-# the default COM timer (virtual display, no windows besides the main window).
-#   bench/live_rate.sh BUILD_DIR [seconds]
+# How many "D" commands a second the simulated unit receives from the running program
+# (virtual display, no windows besides the main window), against the line-rate bound of
+# one COM period plus the 45-byte exchange (8.6 ms).
+#   bench/live_rate.sh BUILD_DIR [seconds] [COM timer ms, default 100]
 set -euo pipefail
 if [[ "${1:-}" == "--inside" ]]; then
   # On the virtual display: start the program, answer the first-start message box, wait.
@@ -22,7 +23,22 @@ fi
 
 build=$(cd "${1:?build folder}" && pwd)
 seconds=${2:-10}
+com=${3:-100}
 work=$(mktemp -d)
+# A settings file with the COM timer to measure (every other field at its default).
+python3 - "$work/Quarnelix.cfg" "$com" <<'PY'
+import struct, sys
+path, com = sys.argv[1], int(sys.argv[2])
+sizes = [(830, 780), (640, 480), (920, 605), (905, 760), (505, 305), (750, 720), (900, 575),
+         (600, 530), (950, 535), (755, 485)]
+out = b"1.E\r\n"
+for w, h in sizes: out += struct.pack("<4i", 100, 100, w, h)
+out += struct.pack("<2i4f", 8000, 1, 800, 600, 400, 200)
+out += struct.pack("<10i", 0, 0, 500, com, 3600, 200, 85, 0, 3, 500)
+out += "\r\n".encode("utf-16-le") + b"\r\n"
+out += struct.pack("<8i3f4i", 0, 0, 200, 8000, 250, 70, 85, 8000, 12.0, 3.5, 12.5, 1, 1, 1, 1000)
+open(path, "wb").write(out)
+PY
 trap 'kill $sim 2>/dev/null || true; rm -rf "$work"' EXIT
 "$build/sim/ork-sim" --link "$work/ork" --trace "$work/trace.txt" --scenario drive >/dev/null &
 sim=$!
@@ -34,3 +50,13 @@ awk -v s="$seconds" '$2 == "D" { t[n++] = $1 }
   END { if (n == 0) { print "D commands per second: 0 (none received)"; exit }
         last = t[n - 1]; c = 0; for (i = 0; i < n; i++) if (t[i] > last - s * 1000) c++;
         printf "D commands per second: %.2f (over %d s)\n", c / s, s }' "$work/trace.txt"
+# The distances of consecutive "D" over the same window, and their median.
+awk -v s="$seconds" '$2 == "D" { t[n++] = $1 }
+  END { last = t[n - 1]; for (i = 1; i < n; i++) if (t[i] > last - s * 1000) print t[i] - t[i - 1] }' \
+  "$work/trace.txt" | sort -n > "$work/gaps.txt"
+count=$(wc -l < "$work/gaps.txt")
+median=$(sed -n "$(((count + 1) / 2))p" "$work/gaps.txt")
+awk -v s="$seconds" -v com="$com" -v n="$count" -v med="$median" 'BEGIN {
+  bound = 1000 / (com + 8.6); rate = n / s
+  printf "COM timer %d ms: bound %.1f a second, reached %.1f %%; median distance %.2f ms (bound %.1f ms)\n",
+         com, bound, 100 * rate / bound, med, com + 8.6 }'
