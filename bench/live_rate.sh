@@ -26,19 +26,7 @@ seconds=${2:-10}
 com=${3:-100}
 work=$(mktemp -d)
 # A settings file with the COM timer to measure (every other field at its default).
-python3 - "$work/Quarnelix.cfg" "$com" <<'PY'
-import struct, sys
-path, com = sys.argv[1], int(sys.argv[2])
-sizes = [(830, 780), (640, 480), (920, 605), (905, 760), (505, 305), (750, 720), (900, 575),
-         (600, 530), (950, 535), (755, 485)]
-out = b"1.E\r\n"
-for w, h in sizes: out += struct.pack("<4i", 100, 100, w, h)
-out += struct.pack("<2i4f", 8000, 1, 800, 600, 400, 200)
-out += struct.pack("<10i", 0, 0, 500, com, 3600, 200, 85, 0, 3, 500)
-out += "\r\n".encode("utf-16-le") + b"\r\n"
-out += struct.pack("<8i3f4i", 0, 0, 200, 8000, 250, 70, 85, 8000, 12.0, 3.5, 12.5, 1, 1, 1, 1000)
-open(path, "wb").write(out)
-PY
+python3 "$(dirname "${BASH_SOURCE[0]}")/../scripts/make-settings" "$work/Quarnelix.cfg" "$com"
 trap 'kill $sim 2>/dev/null || true; rm -rf "$work"' EXIT
 "$build/sim/ork-sim" --link "$work/ork" --trace "$work/trace.txt" --scenario drive >/dev/null &
 sim=$!
