@@ -102,6 +102,8 @@ bool Application::start() {
     initialFills();
     if (options_.startLogo) showStartLogo();
     showMainWindow();
+    if (options_.openAllWindows)
+      for (int i = 1; i < kWindowCount; ++i) context_.openWindow(static_cast<WindowId>(i));
   } catch (...) {
     loop_.fatal(describeCurrentException(where));
   }

@@ -37,6 +37,9 @@ struct StartOptions {
   std::vector<std::string> extraPorts;
   // --connect: tick "COM" at start.
   bool connect = false;
+  // --open-all-windows: every window opens after the main window (for measuring a tick
+  // with everything on screen).
+  bool openAllWindows = false;
 };
 
 class Application final : public Screen, public LoopControl {
