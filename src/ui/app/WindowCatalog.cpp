@@ -1,6 +1,7 @@
 #include "ui/app/WindowCatalog.h"
 
 #include "ui/app/WindowController.h"
+#include "ui/lambda/LambdaLoggerController.h"
 #include "ui/mainwin/MainWindowController.h"
 #include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
@@ -15,6 +16,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<SettingsWindowController>(context);
     case WindowId::Power:
       return std::make_unique<PowerWindowController>(context);
+    case WindowId::LambdaLogger:
+      return std::make_unique<LambdaLoggerController>(context);
     default:
       return nullptr;
   }
