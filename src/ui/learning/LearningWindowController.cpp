@@ -24,7 +24,8 @@ LearningWindowController::~LearningWindowController() {
 
 void LearningWindowController::connectControls() {
   lernen& f = form();
-  focusLoss_ = std::make_unique<FocusLoss>([this] { context_.handle([this] { takeOverFields(); }); });
+  focusLoss_ =
+      std::make_unique<FocusLoss>([this] { context_.handle([this] { takeOverFields(); }); });
   // Any control of the window losing the focus takes the fields over, the boxes too.
   for (SetupField id : learningTextFields()) focusLoss_->watch(f.field(id));
   focusLoss_->watch(f.learningActiveCheck);
@@ -32,9 +33,8 @@ void LearningWindowController::connectControls() {
   focusLoss_->watch(f.liveMapCheck);
 
   QObject::connect(f.learningActiveCheck, &QCheckBox::clicked, [this](bool checked) {
-    context_.handle([this, checked] {
-      switchLearning(context_.program.setup.record, checked, context_.link);
-    });
+    context_.handle(
+        [this, checked] { switchLearning(context_.program.setup.record, checked, context_.link); });
   });
   for (QCheckBox* box : f.probeChecks) {
     QObject::connect(box, &QCheckBox::clicked, [this] {
