@@ -65,12 +65,12 @@ constexpr ControlSpec kControls[] = {
     {K::Label, "Umin", 476, 120},
 
     {K::Frame, "Kontrollwerte", 10, 150, 500, 190},
-    {K::Label, "Ev-Startwinkel", kColumnX[0], 166, kColumnW[0], 18},
+    {K::Label, "Ev-Startwinkel", kColumnX[0] - 12, 166, kColumnW[0] + 24, 18},
     {K::Label, "[°KW]", kColumnX[0], 182, kColumnW[0], 18},
     {K::Label, "Einspritzzeit", kColumnX[1], 166, kColumnW[1] + kColumnW[2], 18},
     {K::Label, "[µs]", kColumnX[1], 182, kColumnW[1], 18},
     {K::Label, "[% Umdr.]", kColumnX[2], 182, kColumnW[2], 18},
-    {K::Label, "ZT Ladestartw.", kColumnX[3], 166, kColumnW[3], 18},
+    {K::Label, "ZT Ladestartw.", kColumnX[3] - 12, 166, kColumnW[3] + 24, 18},
     {K::Label, "[°KW]", kColumnX[3], 182, kColumnW[3], 18},
     {K::Label, "Zündw.", kColumnX[4], 166, kColumnW[4], 18},
     {K::Label, "[°KW]", kColumnX[4], 182, kColumnW[4], 18},
@@ -198,6 +198,7 @@ expertdialog::expertdialog() : FormWindow(WindowId::Expert) {
   comFrequencyMeanValue = c.get<QLabel>(ComFrequencyMean);
   controlValue = c.get<QLabel>(ControlValue);
   unusedButton = c.get<QPushButton>(Unused);
+  // The column heads of "Kontrollwerte" stand centred over their columns.
   for (QLabel* header : area()->findChildren<QLabel*>())
     if (header->y() == 166 || header->y() == 182) header->setAlignment(Qt::AlignCenter);
 }
