@@ -55,6 +55,7 @@ void ProgramTick::updateExpertDiagram() {
   if (!p_.windowShown(WindowId::Expert)) return;
   p_.expertWindow.disc = drawSwitchingAngles(p_.setup.record, p_.vital, p_.expert.control,
                                              p_.expertWindow.layers, p_.editors.drawingBackground);
+  ++p_.expertWindow.discRevision;
 }
 
 void ProgramTick::updateLambdaTable() {

@@ -1,7 +1,9 @@
 #include "ui/app/WindowCatalog.h"
 
 #include "ui/app/WindowController.h"
+#include "ui/expert/ExpertWindowController.h"
 #include "ui/lambda/LambdaLoggerController.h"
+#include "ui/learning/LearningWindowController.h"
 #include "ui/mainwin/MainWindowController.h"
 #include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
@@ -18,6 +20,10 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<PowerWindowController>(context);
     case WindowId::LambdaLogger:
       return std::make_unique<LambdaLoggerController>(context);
+    case WindowId::Learning:
+      return std::make_unique<LearningWindowController>(context);
+    case WindowId::Expert:
+      return std::make_unique<ExpertWindowController>(context);
     default:
       return nullptr;
   }
