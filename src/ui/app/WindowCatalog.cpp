@@ -2,6 +2,7 @@
 
 #include "ui/app/WindowController.h"
 #include "ui/mainwin/MainWindowController.h"
+#include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
 #include "ui/testmode/TestWindowController.h"
 
@@ -15,6 +16,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<SettingsWindowController>(context);
     case WindowId::Test:
       return std::make_unique<TestWindowController>(context);
+    case WindowId::Power:
+      return std::make_unique<PowerWindowController>(context);
     default:
       return nullptr;
   }
