@@ -29,6 +29,10 @@ void ProgramTick::drawConnectionLamp() {
   p_.com.lamp = connectionLampColour(p_.com.checked, p_.link);
 }
 
+void ProgramTick::clearSensorLamp() {
+  qx::clearSensorLamp(p_.sensorCheck);
+}
+
 bool ProgramTick::powerRunCountdownActive() {
   return qx::powerRunCountdownActive(p_.powerRun);
 }

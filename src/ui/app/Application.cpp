@@ -58,6 +58,7 @@ void waitOneTick() {
 
 Application::Application(StartOptions options, Requesters* requesters)
     : options_(std::move(options)),
+      clock_(options_.clock ? *options_.clock : qtClock_),
       program_(clock_, options_.programDirectory),
       ownRequesters_(makeRequesters(requesters, this)),
       requesters_(requesters ? *requesters : *ownRequesters_),

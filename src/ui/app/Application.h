@@ -23,6 +23,7 @@
 
 namespace qx {
 
+class Clock;
 class EditorCanvases;
 class MainWindowController;
 class Requesters;
@@ -37,6 +38,9 @@ struct StartOptions {
   std::vector<std::string> extraPorts;
   // --connect: tick "COM" at start.
   bool connect = false;
+  // The clock the program and its link use, or nullptr for the real one (tests shorten the
+  // whole-second waits of the output tests with their own).
+  Clock* clock = nullptr;
   // --open-all-windows: every window opens after the main window (for measuring a tick
   // with everything on screen).
   bool openAllWindows = false;
@@ -101,7 +105,8 @@ class Application final : public Screen, public LoopControl {
   void showMainWindow();
 
   StartOptions options_;
-  QtClock clock_;
+  QtClock qtClock_;
+  Clock& clock_;
   Program program_;
   std::unique_ptr<Requesters> ownRequesters_;
   Requesters& requesters_;

@@ -7,6 +7,7 @@
 #include "ui/mainwin/MainWindowController.h"
 #include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
+#include "ui/testmode/TestWindowController.h"
 
 namespace qx {
 
@@ -16,6 +17,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<MainWindowController>(context);
     case WindowId::Settings:
       return std::make_unique<SettingsWindowController>(context);
+    case WindowId::Test:
+      return std::make_unique<TestWindowController>(context);
     case WindowId::Power:
       return std::make_unique<PowerWindowController>(context);
     case WindowId::LambdaLogger:
