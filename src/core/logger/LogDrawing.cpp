@@ -1,5 +1,6 @@
 // The strips of the log viewer as a drawing.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -55,8 +56,10 @@ void LogViewer::drawStrips(const LogTable& table, const ViewWindow& w) {
       point(c, 1, v[c]);
     }
   } else if (perPixel <= 1) {
-    // Fewer records than pixels: a line through every visible record.
-    for (int r = w.first; r < w.first + w.visible; ++r) {
+    // Fewer records than pixels: a line through every visible record, and on to the next
+    // one behind the right edge (the area clips it), so the line runs up to the edge.
+    const int end = std::min(w.first + w.visible + 1, table.count() + 1);
+    for (int r = w.first; r < end; ++r) {
       const ChannelValues v = scaledChannels(table.row(r));
       const double x = (r - w.first) / perPixel;
       for (int c = 0; c < kLogChannels; ++c) point(c, x, v[c]);

@@ -29,7 +29,10 @@ const std::array<LogChannel, kLogChannels>& logChannels();
 // coordinates; the strips' tops are relative to the drawing area.
 struct ViewerLayout {
   struct Channel {
-    int rowY;      // check box at (10, rowY), 150 wide; "Wert:" and the value below it
+    int rowY;  // check box at (10, rowY), 150 wide, 15 high
+    // "Wert:" at (labelX, valueY) and the value at (valueX, valueY): below the check box,
+    // or beside its name where the strip has no room for a second line.
+    int labelX, valueX, valueY;
     int stripTop;  // inside the drawing area
     int stripHeight;
   };

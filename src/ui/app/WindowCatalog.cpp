@@ -1,6 +1,7 @@
 #include "ui/app/WindowCatalog.h"
 
 #include "ui/app/WindowController.h"
+#include "ui/logger/LoggerWindowController.h"
 #include "ui/mainwin/MainWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
 
@@ -12,6 +13,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<MainWindowController>(context);
     case WindowId::Settings:
       return std::make_unique<SettingsWindowController>(context);
+    case WindowId::Logger:
+      return std::make_unique<LoggerWindowController>(context);
     default:
       return nullptr;
   }

@@ -38,6 +38,11 @@ TEST(LogViewerLayout, StripHeightsFollowTheCheckBoxesAndTheWindowStaysInBounds) 
   EXPECT_EQ(l.channels[7].stripTop, 280);  // "Ausgang1"
   EXPECT_EQ(l.channels[7].stripHeight, 15);
   EXPECT_EQ(l.channels[7].rowY, 450);
+  // "Wert:" below the name on a strip of 30 or more, beside it on a strip of 15.
+  EXPECT_EQ(l.channels[6].valueY, 435);
+  EXPECT_EQ(l.channels[6].labelX, 25);
+  EXPECT_EQ(l.channels[7].valueY, 450);
+  EXPECT_EQ(l.channels[7].labelX, 90);
 }
 
 TEST(LogViewerWindow, VisibleRecordsAndSliderAtTheEdges) {
@@ -179,7 +184,10 @@ TEST(LogViewerDrawing, EachPixelColumnShowsTheExtremesOfItsRecords) {
   for (int i = 0; i < 10; ++i) viewer.zoomIn();
   table.cursor = 5000;
   const Drawing& zoomed = viewer.draw(table);
-  EXPECT_EQ(std::get<DrawPolyline>(zoomed.items[14]).points.size(), 10u);
+  // The ten records in view and the next one, behind the right edge.
+  const auto& zoomedSpeed = std::get<DrawPolyline>(zoomed.items[14]).points;
+  ASSERT_EQ(zoomedSpeed.size(), 11u);
+  EXPECT_NEAR(zoomedSpeed.back().x, 10 * 760 / 9.765625, 0.01);
   top = topPoints(zoomed);
   ASSERT_EQ(top.size(), 1u);
   EXPECT_NEAR(top[0].x, 389.12, 0.01);
