@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# How many "D" commands a second the simulated unit receives from the running program with
-# the default COM timer (virtual display, no windows besides the main window).
-#   bench/live_rate.sh BUILD_DIR [seconds]
+# How many "D" commands a second the simulated unit receives from the running program
+# (virtual display, no windows besides the main window), against the line-rate bound of
+# one COM period plus the 45-byte exchange (8.6 ms).
+#   bench/live_rate.sh BUILD_DIR [seconds] [COM timer ms, default 100]
 set -euo pipefail
 if [[ "${1:-}" == "--inside" ]]; then
   # On the virtual display: start the program, answer the first-start message box, wait.
@@ -22,7 +23,10 @@ fi
 
 build=$(cd "${1:?build folder}" && pwd)
 seconds=${2:-10}
+com=${3:-100}
 work=$(mktemp -d)
+# A settings file with the COM timer to measure (every other field at its default).
+python3 "$(dirname "${BASH_SOURCE[0]}")/../scripts/make-settings" "$work/Quarnelix.cfg" "$com"
 trap 'kill $sim 2>/dev/null || true; rm -rf "$work"' EXIT
 "$build/sim/ork-sim" --link "$work/ork" --trace "$work/trace.txt" --scenario drive >/dev/null &
 sim=$!
@@ -34,3 +38,13 @@ awk -v s="$seconds" '$2 == "D" { t[n++] = $1 }
   END { if (n == 0) { print "D commands per second: 0 (none received)"; exit }
         last = t[n - 1]; c = 0; for (i = 0; i < n; i++) if (t[i] > last - s * 1000) c++;
         printf "D commands per second: %.2f (over %d s)\n", c / s, s }' "$work/trace.txt"
+# The distances of consecutive "D" over the same window, and their median.
+awk -v s="$seconds" '$2 == "D" { t[n++] = $1 }
+  END { last = t[n - 1]; for (i = 1; i < n; i++) if (t[i] > last - s * 1000) print t[i] - t[i - 1] }' \
+  "$work/trace.txt" | sort -n > "$work/gaps.txt"
+count=$(wc -l < "$work/gaps.txt")
+median=$(sed -n "$(((count + 1) / 2))p" "$work/gaps.txt")
+awk -v s="$seconds" -v com="$com" -v n="$count" -v med="$median" 'BEGIN {
+  bound = 1000 / (com + 8.6); rate = n / s
+  printf "COM timer %d ms: bound %.1f a second, reached %.1f %%; median distance %.2f ms (bound %.1f ms)\n",
+         com, bound, 100 * rate / bound, med, com + 8.6 }'

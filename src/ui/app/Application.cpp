@@ -65,10 +65,8 @@ Application::Application(StartOptions options, Requesters* requesters)
       tick_(program_, link_, requesters_, *this),
       loop_(program_, tick_, *this, requesters_),
       loggerTimerPort_(loop_),
-      context_(program_, loop_, requesters_, link_, portProbe_, printer_, systemInfo_) {
-  comTimer_.setSingleShot(true);
-  comTimer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&comTimer_, &QTimer::timeout, [this] { comTimerFired(); });
+      context_(program_, loop_, requesters_, link_, portProbe_, printer_, systemInfo_),
+      comTimer_([this] { comTimerFired(); }) {
   loggerTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&loggerTimer_, &QTimer::timeout, [this] { loggerTimerFired(); });
   context_.setControllers([this](WindowId id) { return controller(id); });

@@ -15,6 +15,7 @@
 #include "core/app/Screen.h"
 #include "core/app/Windows.h"
 #include "core/link/SerialLink.h"
+#include "platform/PreciseTimer.h"
 #include "platform/QtClock.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtSerialPort.h"
@@ -115,7 +116,8 @@ class Application final : public Screen, public LoopControl {
   // Declared before the windows, so that it outlives the drawing areas that paint from it.
   std::unique_ptr<EditorCanvases> editorCanvases_;
   std::array<std::unique_ptr<WindowController>, kWindowCount> controllers_;
-  QTimer comTimer_;
+  // Single-shot, re-armed after each tick: ticks at least one period apart, exactly.
+  PreciseTimer comTimer_;
   QTimer loggerTimer_;
   int largestWidth_ = 0;
   int largestHeight_ = 0;

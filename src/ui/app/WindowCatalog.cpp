@@ -3,6 +3,7 @@
 #include "ui/app/WindowController.h"
 #include "ui/logger/LoggerWindowController.h"
 #include "ui/mainwin/MainWindowController.h"
+#include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
 
 namespace qx {
@@ -15,6 +16,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<SettingsWindowController>(context);
     case WindowId::Logger:
       return std::make_unique<LoggerWindowController>(context);
+    case WindowId::Power:
+      return std::make_unique<PowerWindowController>(context);
     default:
       return nullptr;
   }
