@@ -1,6 +1,6 @@
 // The logger window's redraw on a big log as the window does it: the viewer's drawing of
 // 1,000,000 records and its painting into an image of the drawing area's size, at the
-// narrowest, a common and the widest window.
+// narrowest, a common and the widest window; and a cursor step over the same records.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <cstdint>
 
 #include "core/logger/LogTable.h"
 #include "core/logger/LogViewer.h"
@@ -41,30 +42,66 @@ qx::LogTable& bigTable() {
   return table;
 }
 
-// Args: window width, zoom. Every iteration moves the cursor, draws and paints.
-void BM_ViewerDrawAndPaint(benchmark::State& state) {
+qx::PaintOptions overStrips() {
+  qx::PaintOptions o;
+  o.fillBackground = false;
+  return o;
+}
+
+// Args: window width, zoom. A full redraw as after loading or a change of zoom, width or
+// channels: the strips are built anew and painted, the cursor line over them. Every
+// iteration also moves the cursor.
+void BM_ViewerFullRedraw(benchmark::State& state) {
   qx::LogTable& table = bigTable();
   qx::LogViewer viewer;
   viewer.setWindowWidth(static_cast<int>(state.range(0)));
   for (int z = 1; z < state.range(1); z *= 2) viewer.zoomIn();
   const qx::ViewerLayout& l = viewer.layout();
   QImage image(l.drawingWidth, l.drawingHeight, QImage::Format_RGB32);
-  viewer.draw(table);  // the min/max summary is built once after loading
+  viewer.strips(table);  // the min/max summary is built once after loading
   int cursor = 1;
   for (auto _ : state) {
     table.cursor = cursor = cursor % table.count() + 997;
+    viewer.forgetStrips();
     QPainter painter(&image);
-    qx::paintDrawing(painter, viewer.draw(table));
+    qx::paintDrawing(painter, viewer.strips(table));
+    qx::paintDrawing(painter, viewer.cursorLine(table), overStrips());
   }
   state.counters["records"] = table.count();
 }
-BENCHMARK(BM_ViewerDrawAndPaint)
+BENCHMARK(BM_ViewerFullRedraw)
     ->Args({920, 1})
     ->Args({1920, 1})
     ->Args({4000, 1})
     ->Args({920, 64})
     ->Args({920, 1024})
     ->Unit(benchmark::kMillisecond);
+
+// Arg: window width. A cursor step at zoom 1 as the window paints it: the same records stay
+// in view, so the picture of the strips is copied and the cursor line painted over it.
+void BM_ViewerCursorStep(benchmark::State& state) {
+  qx::LogTable& table = bigTable();
+  qx::LogViewer viewer;
+  viewer.setWindowWidth(static_cast<int>(state.range(0)));
+  const qx::ViewerLayout& l = viewer.layout();
+  QImage picture(l.drawingWidth, l.drawingHeight, QImage::Format_RGB32);
+  {
+    QPainter painter(&picture);
+    qx::paintDrawing(painter, viewer.strips(table));
+  }
+  QImage image(l.drawingWidth, l.drawingHeight, QImage::Format_RGB32);
+  int cursor = 1;
+  for (auto _ : state) {
+    table.cursor = cursor = cursor % table.count() + 997;
+    const std::uint64_t serial = viewer.stripsSerial();
+    viewer.strips(table);
+    if (viewer.stripsSerial() != serial) state.SkipWithError("the strips were built anew");
+    QPainter painter(&image);
+    painter.drawImage(0, 0, picture);
+    qx::paintDrawing(painter, viewer.cursorLine(table), overStrips());
+  }
+}
+BENCHMARK(BM_ViewerCursorStep)->Arg(920)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -160,6 +160,7 @@ TEST_F(LoggerWindow, WheelZoomClickAndSliderMoveTheCursor) {
     table.storeRecord(n, LogRecord{500.0f * n, static_cast<float>(n)});
   table.cursor = 1;
   LogStrips* strips = form().strips;
+  strips->grab();  // painted once with the cursor at record 1
 
   wheel(strips, 1);
   EXPECT_EQ(table.cursor, 2);
@@ -169,6 +170,11 @@ TEST_F(LoggerWindow, WheelZoomClickAndSliderMoveTheCursor) {
   EXPECT_EQ(form().timeMsValue->text(), QStringLiteral("6000"));
   EXPECT_EQ(form().timeClockValue->text(), QStringLiteral("(00:00:06.000)"));
   EXPECT_EQ(form().rows[0].value->text(), QStringLiteral("12"));
+  // At zoom 1 the strips stay as they were painted; only the cursor line moves over them:
+  // record 12 of 1001 at x 11 * 760 / 1000.
+  const QImage zoom1 = strips->grab().toImage();
+  EXPECT_EQ(zoom1.pixelColor(8, 5), QColor(255, 0, 0));
+  EXPECT_EQ(zoom1.pixelColor(0, 5), QColor(255, 255, 255));
 
   wheel(strips, 2, Qt::ControlModifier);
   EXPECT_EQ(form().zoomSpin->text(), QStringLiteral("25.00%"));

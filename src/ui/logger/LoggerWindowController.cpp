@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -130,12 +131,7 @@ void LoggerWindowController::wireViewer() {
   f.strips->onLeftClick = [this, &p](double x) {
     context_.handle([&p, x] { p.logViewer.click(p.logTable, x); });
   };
-  f.strips->paintFunction = [this](QPainter& painter) {
-    if (drawing_)
-      paintDrawing(painter, *drawing_);
-    else
-      painter.fillRect(painter.window(), Qt::white);
-  };
+  f.strips->paintFunction = [this](QPainter& painter) { paintStrips(painter); };
   // A new width lays the strips out anew; when the loop is busy, the next refresh does.
   f.onResized = [this, &p] {
     if (clampTo(form().usableWidth(), kViewerMinWidth, kViewerMaxWidth) !=
@@ -221,10 +217,36 @@ LoggerWindowController::DrawnFrom LoggerWindowController::currentState() const {
 
 void LoggerWindowController::redrawIfChanged() {
   const DrawnFrom now = currentState();
-  if (now == drawnFrom_ && drawing_) return;
-  drawing_ = &context_.program.logViewer.draw(context_.program.logTable);
+  if (now == drawnFrom_ && strips_) return;
+  LogViewer& v = context_.program.logViewer;
+  strips_ = &v.strips(context_.program.logTable);
+  stripsSerial_ = v.stripsSerial();
+  cursor_ = v.cursorLine(context_.program.logTable);
   drawnFrom_ = now;
   form().strips->update();
+}
+
+void LoggerWindowController::paintStrips(QPainter& painter) {
+  if (!strips_) {
+    painter.fillRect(painter.window(), Qt::white);
+    return;
+  }
+  // The strips are painted once into a picture; moving the cursor over the same records
+  // only paints the picture and the cursor line.
+  QWidget* area = form().strips;
+  const qreal ratio = area->devicePixelRatioF();
+  const QSize size = area->size() * ratio;
+  if (stripsPicture_.size() != size || pictureSerial_ != stripsSerial_) {
+    stripsPicture_ = QPixmap(size);
+    stripsPicture_.setDevicePixelRatio(ratio);
+    QPainter picture(&stripsPicture_);
+    paintDrawing(picture, *strips_);
+    pictureSerial_ = stripsSerial_;
+  }
+  painter.drawPixmap(0, 0, stripsPicture_);
+  PaintOptions over;
+  over.fillBackground = false;
+  paintDrawing(painter, cursor_, over);
 }
 
 void LoggerWindowController::showViewerTexts() {

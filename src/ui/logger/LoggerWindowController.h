@@ -5,19 +5,22 @@
 #include <memory>
 #include <string>
 
+#include <QPixmap>
+
 #include "core/app/LoopLoggerTimer.h"
+#include "core/draw/Drawing.h"
 #include "core/logger/Logger.h"
 #include "forms/logger.h"
 #include "platform/QtFolderRequester.h"
 #include "ui/app/WindowController.h"
 
 class QObject;
+class QPainter;
 
 namespace qx {
 
 class FolderRequester;
 class UiContext;
-struct Drawing;
 
 // The logger window: recording, saving and loading logs, and the log viewer over the log
 // table. It is also the logger's screen: the logger tells it what to show anew.
@@ -63,7 +66,14 @@ class LoggerWindowController final : public FormController<logger>, public Logge
   QtFolderRequester systemFolders_;
   FolderRequester* folders_;
   std::unique_ptr<QObject> focusWatcher_;
-  const Drawing* drawing_ = nullptr;
+  void paintStrips(QPainter& painter);
+
+  // The viewer's strips and cursor line as last drawn; the strips also as a picture.
+  const Drawing* strips_ = nullptr;
+  std::uint64_t stripsSerial_ = 0;
+  Drawing cursor_;
+  QPixmap stripsPicture_;
+  std::uint64_t pictureSerial_ = 0;
   DrawnFrom drawnFrom_;
   std::string shownComment_;
   Rgb shownLamp_{};
