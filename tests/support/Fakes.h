@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ports/Clock.h"
+#include "core/ports/FolderRequester.h"
 #include "core/ports/Requesters.h"
 #include "core/ports/StatusSink.h"
 
@@ -77,6 +78,22 @@ class ScriptedRequesters final : public Requesters {
     q.pop_front();
     return a;
   }
+};
+
+// Records each folder requester (title and start folder) and answers from a script
+// (cancelled when the script is empty).
+class ScriptedFolderRequester final : public FolderRequester {
+ public:
+  std::optional<std::string> chooseFolder(const std::string& title,
+                                          const std::string& startFolder) override {
+    asked.push_back(title + "|" + startFolder);
+    if (answers.empty()) return std::nullopt;
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::vector<std::string> asked;
+  std::deque<std::optional<std::string>> answers;
 };
 
 class RecordingSink final : public StatusSink {

@@ -16,8 +16,8 @@ LampDrawing connectionLamp(int width, int height, bool comChecked, const LinkFla
 }
 
 LampDrawing connectionLamp(int width, int height, Rgb colour) {
-  return {colours::kCanvasBackground, width / 2.0, height / 2.0, height / 2.0, height / 2.0 - 2,
-          colour};
+  return {colours::kCanvasBackground, width / 2.0, height / 2.0, height / 2.0,
+          height / 2.0 - 2,           colour};
 }
 
 Rgb loggerLampColour(bool recording, bool identified) {
@@ -26,8 +26,12 @@ Rgb loggerLampColour(bool recording, bool identified) {
 }
 
 LampDrawing loggerLamp(int width, int height, bool recording, bool identified) {
+  return loggerLamp(width, height, loggerLampColour(recording, identified));
+}
+
+LampDrawing loggerLamp(int width, int height, Rgb colour) {
   return {colours::kCanvasBackground, width / 2.0, height / 2.0, height / 2.0,
-          (height - 4) / 2.0, loggerLampColour(recording, identified)};
+          (height - 4) / 2.0,         colour};
 }
 
 }  // namespace qx

@@ -25,5 +25,6 @@ LampDrawing connectionLamp(int width, int height, Rgb colour);
 // identified only red, neither grey.
 Rgb loggerLampColour(bool recording, bool identified);
 LampDrawing loggerLamp(int width, int height, bool recording, bool identified);
+LampDrawing loggerLamp(int width, int height, Rgb colour);
 
 }  // namespace qx

@@ -26,6 +26,8 @@
 #include "core/link/LiveData.h"
 #include "core/link/VitalData.h"
 #include "core/logger/LogTable.h"
+#include "core/logger/LogViewer.h"
+#include "core/logger/Logger.h"
 #include "core/mainwin/EditorDrawing.h"
 #include "core/mainwin/EditorState.h"
 #include "core/mainwin/EmergencyWindow.h"
@@ -90,8 +92,10 @@ struct Program {
   SensorCheck sensorCheck;
   TestModeState testMode;
 
-  // Data logger.
+  // Data logger: the table, recording and its file, the logger window's viewer.
   LogTable logTable;
+  LoggerState logger;
+  LogViewer logViewer;
 
   // Power measurement.
   PowerRun powerRun;

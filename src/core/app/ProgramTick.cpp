@@ -12,11 +12,37 @@
 #include "core/link/Connection.h"
 #include "core/link/SerialLink.h"
 #include "core/link/SetupTransfer.h"
+#include "core/logger/Logger.h"
+#include "core/ports/LoggerTimer.h"
 
 namespace qx {
 
+namespace {
+class NoLoggerTimer final : public LoggerTimer {
+ public:
+  void start(int) override {}
+  void stop() override {}
+};
+NoLoggerTimer noLoggerTimer;
+LoggerScreen noLoggerScreen;
+}  // namespace
+
 ProgramTick::ProgramTick(Program& program, SerialLink& link, Requesters& requesters, Screen& screen)
-    : p_(program), link_(link), requesters_(requesters), screen_(screen) {}
+    : p_(program),
+      link_(link),
+      requesters_(requesters),
+      screen_(screen),
+      loggerTimer_(&noLoggerTimer),
+      loggerScreen_(&noLoggerScreen) {}
+
+void ProgramTick::setLoggerPorts(LoggerTimer& timer, LoggerScreen& screen) {
+  loggerTimer_ = &timer;
+  loggerScreen_ = &screen;
+}
+
+LoggerPorts ProgramTick::loggerPorts() {
+  return {p_.clock, p_.messages, requesters_, *loggerTimer_, *loggerScreen_};
+}
 
 void ProgramTick::connectionStep() {
   qx::connectionStep(p_.com, p_.device, link_, p_.settings.readSetupAfterIdentify,
@@ -31,6 +57,15 @@ void ProgramTick::drawConnectionLamp() {
 
 void ProgramTick::clearSensorLamp() {
   qx::clearSensorLamp(p_.sensorCheck);
+}
+
+void ProgramTick::drawLoggerLamp() {
+  p_.logger.lamp = loggerLampColour(p_.logger.logging, p_.link.unitIdentified);
+}
+
+void ProgramTick::writeLogRecord() {
+  LoggerPorts ports = loggerPorts();
+  qx::writeLogRecord(p_.logger, p_.logTable, p_.vital, p_.link, ports);
 }
 
 bool ProgramTick::powerRunCountdownActive() {

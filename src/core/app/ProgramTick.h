@@ -7,8 +7,11 @@
 namespace qx {
 
 struct Program;
+class LoggerScreen;
+class LoggerTimer;
 class Requesters;
 class Screen;
+struct LoggerPorts;
 class SerialLink;
 
 class ProgramTick final : public TickSteps {
@@ -18,6 +21,8 @@ class ProgramTick final : public TickSteps {
   void connectionStep() override;
   void drawConnectionLamp() override;
   void clearSensorLamp() override;
+  void drawLoggerLamp() override;
+  void writeLogRecord() override;
   bool powerRunCountdownActive() override;
   void powerRunProgress() override;
   void liveDataCycle() override;
@@ -32,11 +37,18 @@ class ProgramTick final : public TickSteps {
   void saveSettings() override;
   void closePort() override;
 
+  // The logger timer and the logger window the logger tick talks to. Until they are set the
+  // tick records without a timer to stop or a window to show it.
+  void setLoggerPorts(LoggerTimer& timer, LoggerScreen& screen);
+  LoggerPorts loggerPorts();
+
  private:
   Program& p_;
   SerialLink& link_;
   Requesters& requesters_;
   Screen& screen_;
+  LoggerTimer* loggerTimer_;
+  LoggerScreen* loggerScreen_;
 };
 
 }  // namespace qx

@@ -1,7 +1,9 @@
 // The strips of the log viewer as a drawing.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "core/logger/LogTable.h"
 #include "core/logger/LogViewer.h"
@@ -17,25 +19,56 @@ constexpr Rgb kCursor{255, 0, 0};
 double stripY(const ViewerLayout::Channel& ch, float scaled) {
   return ch.stripTop + 1 + (ch.stripHeight - 2) * (1.0 - scaled);
 }
+// Appends (x, y); a level stretch goes on as one segment, so that a steady channel costs two
+// points whatever the width.
+void addPoint(std::vector<DrawPoint>& pts, int x, double y) {
+  const std::size_t n = pts.size();
+  if (n >= 2 && pts[n - 1].y == y && pts[n - 2].y == y)
+    pts[n - 1].x = x;
+  else
+    pts.push_back({static_cast<double>(x), y});
+}
 }  // namespace
 
-const Drawing& LogViewer::draw(const LogTable& table) {
+const Drawing& LogViewer::strips(const LogTable& table) {
   const int width = layout_.drawingWidth, height = layout_.drawingHeight;
-  drawing_ = Drawing{};
-  drawing_.width = width;
-  drawing_.height = height;
-  drawing_.background = colours::kWhite;
-  drawing_.fillRect(0, 0, width, height, colours::kWhite);
+  if (table.count() >= 1 && width > 0) summary_.update(table);
+  const ViewWindow w = window(table);
+  const StripsKey key{table.generation(), table.count(), w.first, w.span,
+                      w.visible,          width,         height,  checked_};
+  if (stripsKey_ && *stripsKey_ == key) return strips_;
+  stripsKey_ = key;
+  ++stripsSerial_;
+  strips_ = Drawing{};
+  strips_.width = width;
+  strips_.height = height;
+  strips_.background = colours::kWhite;
+  strips_.fillRect(0, 0, width, height, colours::kWhite);
   for (int c = 0; c + 1 < kLogChannels; ++c) {
     const int y = layout_.channels[c].stripTop + layout_.channels[c].stripHeight;
-    drawing_.line(0, y, width, y, kSeparator);
+    strips_.line(0, y, width, y, kSeparator);
   }
-  if (table.count() < 1 || width <= 0) return drawing_;
-  summary_.update(table);
+  if (table.count() >= 1 && width > 0) drawStrips(table, w);
+  return strips_;
+}
+
+Drawing LogViewer::cursorLine(const LogTable& table) const {
+  const int width = layout_.drawingWidth, height = layout_.drawingHeight;
+  Drawing d;
+  d.width = width;
+  d.height = height;
+  d.background = colours::kWhite;
+  if (table.count() < 1 || width <= 0) return d;
   const ViewWindow w = window(table);
-  drawStrips(table, w);
   const double x = w.span > 0 ? (cursorIn(table) - w.first) * width / w.span : 0;
-  if (x >= 0 && x <= width) drawing_.line(x, 0, x, height, kCursor);
+  if (x >= 0 && x <= width) d.line(x, 0, x, height, kCursor);
+  return d;
+}
+
+const Drawing& LogViewer::draw(const LogTable& table) {
+  drawing_ = strips(table);
+  Drawing cursor = cursorLine(table);
+  for (DrawItem& item : cursor.items) drawing_.items.push_back(std::move(item));
   return drawing_;
 }
 
@@ -55,8 +88,10 @@ void LogViewer::drawStrips(const LogTable& table, const ViewWindow& w) {
       point(c, 1, v[c]);
     }
   } else if (perPixel <= 1) {
-    // Fewer records than pixels: a line through every visible record.
-    for (int r = w.first; r < w.first + w.visible; ++r) {
+    // Fewer records than pixels: a line through every visible record, and on to the next
+    // one behind the right edge (the area clips it), so the line runs up to the edge.
+    const int end = std::min(w.first + w.visible + 1, table.count() + 1);
+    for (int r = w.first; r < end; ++r) {
       const ChannelValues v = scaledChannels(table.row(r));
       const double x = (r - w.first) / perPixel;
       for (int c = 0; c < kLogChannels; ++c) point(c, x, v[c]);
@@ -80,12 +115,12 @@ void LogViewer::drawStrips(const LogTable& table, const ViewWindow& w) {
         const double bottom = stripY(layout_.channels[c], mins[c]);
         const bool downwards =
             pts.empty() || std::abs(pts.back().y - top) <= std::abs(pts.back().y - bottom);
-        pts.push_back({static_cast<double>(px), downwards ? top : bottom});
+        addPoint(pts, px, downwards ? top : bottom);
         if (top != bottom) pts.push_back({static_cast<double>(px), downwards ? bottom : top});
       }
     }
   }
-  for (auto& line : lines) drawing_.items.emplace_back(std::move(line));
+  for (auto& line : lines) strips_.items.emplace_back(std::move(line));
 }
 
 }  // namespace qx

@@ -14,6 +14,8 @@ namespace {
 using K = ChannelValueKind;
 constexpr int kFirstRowY = 170;
 constexpr int kBottomMargin = 20;
+// Height of one line of a channel row (the check box, "Wert:" with the value).
+constexpr int kRowLine = 15;
 // The drawing area and the slider start at x 155 and leave 5 pixels to the right.
 constexpr int kRightOfStrips = 160;
 
@@ -60,7 +62,11 @@ ViewerLayout layoutChannels(const std::array<bool, kLogChannels>& checked, int w
   int y = 0;
   for (int c = 0; c < kLogChannels; ++c) {
     const int h = checked[c] ? kChannels[c].largeHeight : kChannels[c].smallHeight;
-    l.channels[c] = {kFirstRowY + y, y, h};
+    const int rowY = kFirstRowY + y;
+    if (h >= 2 * kRowLine)
+      l.channels[c] = {rowY, 25, 60, rowY + kRowLine, y, h};
+    else
+      l.channels[c] = {rowY, 90, 122, rowY, y, h};
     y += h;
   }
   l.drawingWidth = width - kRightOfStrips;

@@ -5,6 +5,8 @@
 // decided here.
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/draw/Drawing.h"
@@ -29,7 +31,10 @@ const std::array<LogChannel, kLogChannels>& logChannels();
 // coordinates; the strips' tops are relative to the drawing area.
 struct ViewerLayout {
   struct Channel {
-    int rowY;      // check box at (10, rowY), 150 wide; "Wert:" and the value below it
+    int rowY;  // check box at (10, rowY), 150 wide, 15 high
+    // "Wert:" at (labelX, valueY) and the value at (valueX, valueY): below the check box,
+    // or beside its name where the strip has no room for a second line.
+    int labelX, valueX, valueY;
     int stripTop;  // inside the drawing area
     int stripHeight;
   };
@@ -105,7 +110,16 @@ class LogViewer {
   ViewerTexts texts(const LogTable& table, int switchTimeUs) const;
 
   // The strips for the drawing area, built from the per-pixel-column minimum and maximum of
-  // the records, so the cost follows the width, not the number of records.
+  // the records, so the cost follows the width, not the number of records. Built anew only
+  // when the records in view, the area or the channels changed; stripsSerial() counts the
+  // builds, so a painter may keep a picture of them.
+  const Drawing& strips(const LogTable& table);
+  std::uint64_t stripsSerial() const { return stripsSerial_; }
+  // Forgets the built strips: the next strips() builds them anew.
+  void forgetStrips() { stripsKey_.reset(); }
+  // The cursor line over the strips (nothing when no record is in view).
+  Drawing cursorLine(const LogTable& table) const;
+  // Strips and cursor line in one drawing.
   const Drawing& draw(const LogTable& table);
   // Memory of the min/max summary.
   std::size_t summaryBytes() const { return summary_.bytes(); }
@@ -114,11 +128,24 @@ class LogViewer {
   int cursorIn(const LogTable& table) const;
   void drawStrips(const LogTable& table, const ViewWindow& w);
 
+  // What the strips were built from.
+  struct StripsKey {
+    std::uint64_t generation;
+    int count, first;
+    double span;
+    int visible, width, height;
+    std::array<bool, kLogChannels> checked;
+    bool operator==(const StripsKey&) const = default;
+  };
+
   std::array<bool, kLogChannels> checked_{};
   int windowWidth_ = kViewerMinWidth;
   int zoom_ = 1;
   ViewerLayout layout_;
   LogSummary summary_;
+  std::optional<StripsKey> stripsKey_;
+  std::uint64_t stripsSerial_ = 0;
+  Drawing strips_;
   Drawing drawing_;
 };
 

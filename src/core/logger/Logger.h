@@ -9,6 +9,7 @@
 #include "core/logger/LogFile.h"
 #include "core/logger/LogTable.h"
 #include "core/ports/Clock.h"
+#include "core/util/Rgb.h"
 
 namespace qx {
 
@@ -45,6 +46,8 @@ struct LoggerState {
   std::string logHardware, logSoftware;
   LoggerTexts shown;
   LogFile file;
+  // The logger lamp's colour as the tick's lamp step left it; the window paints it.
+  Rgb lamp = colours::kLampGrey;
 };
 
 // The logger window as the logger needs it. Every call is a hint to show state anew.

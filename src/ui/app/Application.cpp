@@ -65,6 +65,7 @@ Application::Application(StartOptions options, Requesters* requesters)
       link_(program_.link, program_.messages, clock_, port_),
       tick_(program_, link_, requesters_, *this),
       loop_(program_, tick_, *this, requesters_),
+      loggerTimerPort_(loop_),
       context_(program_, loop_, requesters_, link_, portProbe_, printer_, systemInfo_),
       comTimer_([this] { comTimerFired(); }) {
   loggerTimer_.setTimerType(Qt::PreciseTimer);
@@ -145,6 +146,9 @@ void Application::createWindows() {
     registerShortcuts(spec.id, *controller);
     controllers_[static_cast<int>(spec.id)] = std::move(controller);
   }
+  // The logger tick shows what it records in the logger window.
+  if (auto* loggerScreen = dynamic_cast<LoggerScreen*>(controller(WindowId::Logger)))
+    tick_.setLoggerPorts(loggerTimerPort_, *loggerScreen);
 }
 
 void Application::registerShortcuts(WindowId id, WindowController& controller) {
@@ -187,6 +191,8 @@ void Application::initialFills() {
   // The settings also give the SetupRecord its start values, select the stored port and may
   // tick "COM" as the user would.
   loadProgramSettings(program_, requesters_);
+  // The logger's progress bar counts up to the record maximum the settings gave.
+  showLogCapacity(program_.logger, program_.logTable);
   applyWindowGeometry();
   const PortChoice choice = portChoiceAtStart(program_.settings, program_.com.ports);
   if (choice.entry) program_.com.selected = static_cast<int>(*choice.entry);
@@ -200,6 +206,7 @@ void Application::initialFills() {
   redrawAllEditors();
   clearPointLabels(program_.editors);
   tick_.drawConnectionLamp();
+  tick_.drawLoggerLamp();
   refreshWindows();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/LoopLoggerTimer.h"
 #include "core/app/MainLoop.h"
 #include "core/app/Program.h"
 #include "core/app/ProgramTick.h"
@@ -17,8 +18,8 @@
 #include "platform/PreciseTimer.h"
 #include "platform/QtClock.h"
 #include "platform/QtPrinter.h"
-#include "platform/QtSystemInfo.h"
 #include "platform/QtSerialPort.h"
+#include "platform/QtSystemInfo.h"
 #include "ui/app/UiContext.h"
 
 namespace qx {
@@ -117,6 +118,8 @@ class Application final : public Screen, public LoopControl {
   QtSystemInfo systemInfo_;
   ProgramTick tick_;
   MainLoop loop_;
+  // The data logger adds and removes the logger timer through this.
+  LoopLoggerTimer loggerTimerPort_;
   UiContext context_;
   // Declared before the windows, so that it outlives the drawing areas that paint from it.
   std::unique_ptr<EditorCanvases> editorCanvases_;

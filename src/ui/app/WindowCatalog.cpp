@@ -4,6 +4,7 @@
 #include "ui/expert/ExpertWindowController.h"
 #include "ui/lambda/LambdaLoggerController.h"
 #include "ui/learning/LearningWindowController.h"
+#include "ui/logger/LoggerWindowController.h"
 #include "ui/mainwin/MainWindowController.h"
 #include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
@@ -19,6 +20,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<SettingsWindowController>(context);
     case WindowId::Test:
       return std::make_unique<TestWindowController>(context);
+    case WindowId::Logger:
+      return std::make_unique<LoggerWindowController>(context);
     case WindowId::Power:
       return std::make_unique<PowerWindowController>(context);
     case WindowId::LambdaLogger:

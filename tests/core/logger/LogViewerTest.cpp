@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/logger/LogTable.h"
 
 namespace qx {
@@ -38,6 +40,11 @@ TEST(LogViewerLayout, StripHeightsFollowTheCheckBoxesAndTheWindowStaysInBounds) 
   EXPECT_EQ(l.channels[7].stripTop, 280);  // "Ausgang1"
   EXPECT_EQ(l.channels[7].stripHeight, 15);
   EXPECT_EQ(l.channels[7].rowY, 450);
+  // "Wert:" below the name on a strip of 30 or more, beside it on a strip of 15.
+  EXPECT_EQ(l.channels[6].valueY, 435);
+  EXPECT_EQ(l.channels[6].labelX, 25);
+  EXPECT_EQ(l.channels[7].valueY, 450);
+  EXPECT_EQ(l.channels[7].labelX, 90);
 }
 
 TEST(LogViewerWindow, VisibleRecordsAndSliderAtTheEdges) {
@@ -166,6 +173,14 @@ TEST(LogViewerDrawing, EachPixelColumnShowsTheExtremesOfItsRecords) {
   ASSERT_EQ(top.size(), 1u);
   EXPECT_EQ(top[0].x, 379);
   EXPECT_EQ(std::get<DrawPolyline>(d.items[14]).points.front().y, 99);
+  // Level stretches are one segment each: a steady channel is two points wide.
+  auto xs = [&d](std::size_t item) {
+    std::vector<double> out;
+    for (const auto& p : std::get<DrawPolyline>(d.items[item]).points) out.push_back(p.x);
+    return out;
+  };
+  EXPECT_EQ(xs(14), (std::vector<double>{0, 379, 379, 380, 759}));
+  EXPECT_EQ(xs(17), (std::vector<double>{0, 759}));
 
   // Appended records are taken into the summary as they come.
   table.storeRecord(10001, LogRecord{0, 16000});
@@ -179,11 +194,47 @@ TEST(LogViewerDrawing, EachPixelColumnShowsTheExtremesOfItsRecords) {
   for (int i = 0; i < 10; ++i) viewer.zoomIn();
   table.cursor = 5000;
   const Drawing& zoomed = viewer.draw(table);
-  EXPECT_EQ(std::get<DrawPolyline>(zoomed.items[14]).points.size(), 10u);
+  // The ten records in view and the next one, behind the right edge.
+  const auto& zoomedSpeed = std::get<DrawPolyline>(zoomed.items[14]).points;
+  ASSERT_EQ(zoomedSpeed.size(), 11u);
+  EXPECT_NEAR(zoomedSpeed.back().x, 10 * 760 / 9.765625, 0.01);
   top = topPoints(zoomed);
   ASSERT_EQ(top.size(), 1u);
   EXPECT_NEAR(top[0].x, 389.12, 0.01);
   EXPECT_NEAR(std::get<DrawLine>(zoomed.items.back()).from.x, 389.12, 0.01);
+}
+
+// The strips are built anew exactly when what they show changed, never for a cursor step
+// that keeps the same records in view.
+TEST(LogViewerDrawing, StripsAreBuiltAnewOnlyWhenTheRecordsInViewChange) {
+  struct Step {
+    const char* what;
+    std::function<void(LogTable&, LogViewer&)> change;
+    bool rebuilt;
+  };
+  const Step steps[] = {
+      {"cursor at zoom 1", [](LogTable& t, LogViewer&) { t.cursor = 700; }, false},
+      {"record appended", [](LogTable& t, LogViewer&) { t.storeRecord(1001, LogRecord{}); }, true},
+      {"zoom", [](LogTable&, LogViewer& v) { v.zoomIn(); }, true},
+      {"cursor zoomed in", [](LogTable& t, LogViewer&) { t.cursor = 300; }, true},
+      {"cursor at the end, then one back", [](LogTable& t, LogViewer&) { t.cursor = 1001; }, true},
+      {"", [](LogTable& t, LogViewer&) { t.cursor = 1000; }, false},
+      {"record rewritten", [](LogTable& t, LogViewer&) { t.storeRecord(5, LogRecord{}); }, true},
+      {"channel checked", [](LogTable&, LogViewer& v) { v.setChecked(3, true); }, true},
+      {"wider", [](LogTable&, LogViewer& v) { v.setWindowWidth(1000); }, true},
+      {"nothing", [](LogTable&, LogViewer&) {}, false},
+  };
+  LogTable table;
+  fill(table, 1000);
+  table.cursor = 1;
+  LogViewer viewer;
+  viewer.strips(table);
+  for (const auto& step : steps) {
+    const std::uint64_t before = viewer.stripsSerial();
+    step.change(table, viewer);
+    viewer.strips(table);
+    EXPECT_EQ(viewer.stripsSerial() != before, step.rebuilt) << step.what;
+  }
 }
 
 }  // namespace
