@@ -1,6 +1,9 @@
 #include "ui/app/WindowCatalog.h"
 
 #include "ui/app/WindowController.h"
+#include "ui/display/BigDisplayController.h"
+#include "ui/mainwin/EmergencyWindowController.h"
+#include "ui/mainwin/HelpWindowController.h"
 #include "ui/mainwin/MainWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
 
@@ -12,6 +15,12 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<MainWindowController>(context);
     case WindowId::Settings:
       return std::make_unique<SettingsWindowController>(context);
+    case WindowId::Help:
+      return std::make_unique<HelpWindowController>(context);
+    case WindowId::BigDisplay:
+      return std::make_unique<BigDisplayController>(context);
+    case WindowId::Emergency:
+      return std::make_unique<EmergencyWindowController>(context);
     default:
       return nullptr;
   }
