@@ -5,6 +5,7 @@
 #include "ui/mainwin/EmergencyWindowController.h"
 #include "ui/mainwin/HelpWindowController.h"
 #include "ui/mainwin/MainWindowController.h"
+#include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
 
 namespace qx {
@@ -21,6 +22,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<BigDisplayController>(context);
     case WindowId::Emergency:
       return std::make_unique<EmergencyWindowController>(context);
+    case WindowId::Power:
+      return std::make_unique<PowerWindowController>(context);
     default:
       return nullptr;
   }
