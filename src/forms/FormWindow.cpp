@@ -49,7 +49,9 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 
 void FormWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMaximized)) return;
+  if (!normalAfterMaximise || event->type() != QEvent::WindowStateChange ||
+      !(windowState() & Qt::WindowMaximized))
+    return;
   // Never shown maximised: back to normal state at the inner size, centred. Deferred,
   // because the platform is still applying the state change.
   QTimer::singleShot(0, this, [this] {

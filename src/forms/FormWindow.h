@@ -30,6 +30,9 @@ class FormWindow : public QWidget {
   std::function<void()> onHidden;
   // Whether the window is centred on the screen when maximising puts it back to normal.
   bool centreAfterMaximise = true;
+  // Whether maximising puts the window back to normal state at all (a window without
+  // controls, such as the big display, may fill the screen).
+  bool normalAfterMaximise = true;
 
   void centerOnScreen();
 

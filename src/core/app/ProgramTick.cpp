@@ -106,6 +106,9 @@ void ProgramTick::updateLambdaTable() {
 
 void ProgramTick::updateEmergencyWindow() {
   p_.emergencyView = qx::updateEmergencyWindow(p_.emergency, p_.link, p_.vital);
+  // The window opens by itself: marked shown here, its controller puts it on screen (and
+  // takes it off again once the unit has left the emergency program).
+  if (p_.emergency.shown) p_.windowShown(WindowId::Emergency) = true;
 }
 
 EditorBoxes ProgramTick::editorBoxes() {

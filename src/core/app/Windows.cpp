@@ -25,6 +25,8 @@ constexpr std::array<WindowSpec, kWindowCount> kSpecs{{
     {WindowId::Logger, "logger", " - Logger", 920, 605, false, true, StoredWindow::Logger},
     {WindowId::LambdaLogger, "lambdalogger", " - Lambdalogger", 755, 485, true, true,
      StoredWindow::LambdaLogger},
+    {WindowId::Emergency, "notprogramm", " - Notprogramm", 205, 80, false, false,
+     StoredWindow::Count},
 }};
 
 constexpr Shortcut kMainShortcuts[] = {

@@ -24,6 +24,8 @@ enum class WindowId : int {
   Power,
   Logger,
   LambdaLogger,
+  // Not opened by a button: it pops up by itself while the unit runs its emergency program.
+  Emergency,
   Count
 };
 

@@ -104,8 +104,11 @@ bool Application::start() {
     initialFills();
     if (options_.startLogo) showStartLogo();
     showMainWindow();
+    // The emergency window is the unit's to open, not the user's.
     if (options_.openAllWindows)
-      for (int i = 1; i < kWindowCount; ++i) context_.openWindow(static_cast<WindowId>(i));
+      for (int i = 1; i < kWindowCount; ++i)
+        if (static_cast<WindowId>(i) != WindowId::Emergency)
+          context_.openWindow(static_cast<WindowId>(i));
   } catch (...) {
     loop_.fatal(describeCurrentException(where));
   }

@@ -1,10 +1,13 @@
 #include "ui/app/WindowCatalog.h"
 
 #include "ui/app/WindowController.h"
+#include "ui/display/BigDisplayController.h"
 #include "ui/expert/ExpertWindowController.h"
 #include "ui/lambda/LambdaLoggerController.h"
 #include "ui/learning/LearningWindowController.h"
 #include "ui/logger/LoggerWindowController.h"
+#include "ui/mainwin/EmergencyWindowController.h"
+#include "ui/mainwin/HelpWindowController.h"
 #include "ui/mainwin/MainWindowController.h"
 #include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
@@ -22,6 +25,12 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<TestWindowController>(context);
     case WindowId::Logger:
       return std::make_unique<LoggerWindowController>(context);
+    case WindowId::Help:
+      return std::make_unique<HelpWindowController>(context);
+    case WindowId::BigDisplay:
+      return std::make_unique<BigDisplayController>(context);
+    case WindowId::Emergency:
+      return std::make_unique<EmergencyWindowController>(context);
     case WindowId::Power:
       return std::make_unique<PowerWindowController>(context);
     case WindowId::LambdaLogger:

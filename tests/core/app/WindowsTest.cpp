@@ -17,7 +17,7 @@ TEST(Windows, TitlesJoinProgramNameVersionExtraAndSuffix) {
 
 TEST(Windows, CreationOrderAndSizes) {
   const auto& specs = windowSpecs();
-  ASSERT_EQ(specs.size(), 11u);
+  ASSERT_EQ(specs.size(), 12u);
   EXPECT_EQ(specs[0].id, WindowId::Main);
   EXPECT_EQ(specs[7].id, WindowId::BigDisplay);
   EXPECT_FALSE(specs[7].moveTo100);
@@ -25,6 +25,14 @@ TEST(Windows, CreationOrderAndSizes) {
   EXPECT_TRUE(windowSpec(WindowId::Test).moveTo100);
   EXPECT_EQ(windowSpec(WindowId::Power).innerWidth, 905);
   EXPECT_EQ(windowSpec(WindowId::Power).innerHeight, 760);
+  // The emergency window: fixed 205 x 80, no place in the settings file.
+  const WindowSpec& emergency = windowSpec(WindowId::Emergency);
+  EXPECT_EQ(specs[11].id, WindowId::Emergency);
+  EXPECT_EQ(emergency.innerWidth, 205);
+  EXPECT_EQ(emergency.innerHeight, 80);
+  EXPECT_FALSE(emergency.resizable);
+  EXPECT_EQ(emergency.stored, StoredWindow::Count);
+  EXPECT_EQ(windowTitle(AppInfo{}, WindowId::Emergency), "Quarnelix1.E - Notprogramm");
 }
 
 TEST(Windows, MainWindowShortcutsCarryTheirMenuNumbers) {
