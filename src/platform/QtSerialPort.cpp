@@ -3,8 +3,14 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QThread>
+#include <algorithm>
 
 #include "platform/QtText.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
 
 namespace qx {
 
@@ -19,8 +25,7 @@ bool openSerialPort(QSerialPort& port, const std::string& name, const PortBuffer
   // Replies of up to 920 bytes must arrive whole: no limit on the input queue.
   port.setReadBufferSize(0);
   const bool ok = port.setBaudRate(57600) && port.setDataBits(QSerialPort::Data8) &&
-                  port.setParity(QSerialPort::NoParity) &&
-                  port.setStopBits(QSerialPort::TwoStop) &&
+                  port.setParity(QSerialPort::NoParity) && port.setStopBits(QSerialPort::TwoStop) &&
                   port.setFlowControl(QSerialPort::NoFlowControl);
   if (!ok) {
     port.close();
@@ -31,7 +36,9 @@ bool openSerialPort(QSerialPort& port, const std::string& name, const PortBuffer
 }
 
 QtSerialPort::QtSerialPort() = default;
-QtSerialPort::~QtSerialPort() { close(); }
+QtSerialPort::~QtSerialPort() {
+  close();
+}
 
 bool QtSerialPort::openDevice() {
   port_ = std::make_unique<QSerialPort>();
@@ -57,12 +64,14 @@ void QtSerialPort::close() {
   port_.reset();
 }
 
-bool QtSerialPort::isOpen() const { return wanted_; }
+bool QtSerialPort::isOpen() const {
+  return wanted_;
+}
 
 bool QtSerialPort::usable() {
   if (!wanted_) return false;
-  if (port_ && (port_->error() == QSerialPort::ResourceError ||
-                port_->error() == QSerialPort::ReadError)) {
+  if (port_ &&
+      (port_->error() == QSerialPort::ResourceError || port_->error() == QSerialPort::ReadError)) {
     // The device went away (adapter unplugged, simulator ended): reading fails for good.
     port_->close();
     port_.reset();
@@ -99,6 +108,18 @@ bool QtSerialPort::readByte(std::uint8_t& byte) {
   if (port_->read(&c, 1) != 1) return false;
   byte = static_cast<std::uint8_t>(c);
   return true;
+}
+
+std::size_t QtSerialPort::bytesToWrite() {
+  if (!port_) return 0;
+  auto queued = static_cast<std::size_t>(std::max<qint64>(port_->bytesToWrite(), 0));
+#ifdef Q_OS_UNIX
+  // Bytes the driver has taken but not yet put on the line.
+  int driver = 0;
+  if (::ioctl(static_cast<int>(port_->handle()), TIOCOUTQ, &driver) == 0 && driver > 0)
+    queued += static_cast<std::size_t>(driver);
+#endif
+  return queued;
 }
 
 void QtSerialPort::waitForMore(int ms) {

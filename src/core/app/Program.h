@@ -26,6 +26,7 @@
 #include "core/link/LiveData.h"
 #include "core/link/VitalData.h"
 #include "core/logger/LogTable.h"
+#include "core/logger/Logger.h"
 #include "core/mainwin/EditorDrawing.h"
 #include "core/mainwin/EditorState.h"
 #include "core/mainwin/EmergencyWindow.h"
@@ -92,6 +93,7 @@ struct Program {
 
   // Data logger.
   LogTable logTable;
+  LoggerState logger;
 
   // Power measurement.
   PowerRun powerRun;

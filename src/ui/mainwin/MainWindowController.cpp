@@ -325,6 +325,8 @@ void MainWindowController::update() {
   }
   f.hardwareValue->setText(toQ(latin1ToUtf8(p.device.hardware)));
   f.softwareValue->setText(toQ(latin1ToUtf8(p.device.software)));
+  // The lamp's colour may have changed with the tick (identified, firmware on the line).
+  f.connectionLamp->update();
 
   for (QShortcut* s : editingKeys_) s->setEnabled(p.editors.mode != EditingMode::None);
   showVitalTexts();
