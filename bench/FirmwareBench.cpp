@@ -48,7 +48,7 @@ void BM_FullFirmwareUpload(benchmark::State& state) {
     program.com.selected = 0;
     program.com.checked = true;
     for (int i = 0; i < 20 && !program.link.unitIdentified; ++i) {
-      qx::connectionStep(program, link, requesters, nullptr);
+      qx::connectionStep(program.com, program.device, link, false, nullptr);
       clock.sleepMs(50);
     }
     if (!program.link.unitIdentified) {
@@ -68,7 +68,7 @@ void BM_FullFirmwareUpload(benchmark::State& state) {
     }
     int ticks = 0;
     while (program.link.firmwareTransferActive && ticks < 200000) {
-      qx::connectionStep(program, link, requesters, nullptr);
+      qx::connectionStep(program.com, program.device, link, false, nullptr);
       qx::firmwareUpdateStep(update, link);
       ++ticks;
       clock.sleepMs(tickMs);

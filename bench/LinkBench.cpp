@@ -30,14 +30,13 @@ void BM_LiveDataExchange(benchmark::State& state) {
   qx::test::SimProcess sim(ORK_SIM_PATH, dir.path(), {"--scenario", "drive"});
   qx::SystemClock clock;
   qx::Program program(clock, dir.path());
-  qx::test::ScriptedRequesters requesters;
   qx::QtSerialPort port;
   qx::SerialLink link(program.link, program.messages, program.clock, port);
   program.com.ports = {sim.link()};
   program.com.selected = 0;
   program.com.checked = true;
   for (int i = 0; i < 10 && !program.link.unitIdentified; ++i)
-    qx::connectionStep(program, link, requesters, nullptr);
+    qx::connectionStep(program.com, program.device, link, false, nullptr);
   if (!program.link.unitIdentified) {
     state.SkipWithError("simulated unit not identified");
     return;

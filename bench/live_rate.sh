@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# How many "D" commands a second the simulated unit receives from the running program with
-# the default COM timer (virtual display, no windows besides the main window).
-#   bench/live_rate.sh BUILD_DIR [seconds]
+# How many "D" commands a second the simulated unit receives from the running program
+# (virtual display), against the line-rate bound of one COM period plus the 45-byte exchange
+# (8.6 ms), and the program's CPU time per tick.
+#   bench/live_rate.sh BUILD_DIR [seconds] [COM timer ms, default 100] [all]
+# With "all" every window of the program is open, otherwise only the main window.
 set -euo pipefail
 if [[ "${1:-}" == "--inside" ]]; then
   # On the virtual display: start the program, answer the first-start message box, wait.
-  build=$2 work=$3 seconds=$4
+  build=$2 work=$3 seconds=$4 extra=${5:-}
   cd "$work"
-  "$build/src/quarnelix" --port "$work/ork" --connect >/dev/null 2>&1 &
+  "$build/src/quarnelix" --port "$work/ork" --connect $extra >/dev/null 2>&1 &
   prog=$!
   for _ in $(seq 6); do
     sleep 0.5
@@ -15,22 +17,46 @@ if [[ "${1:-}" == "--inside" ]]; then
       xdotool windowfocus --sync "$id" 2>/dev/null && xdotool key Return
     done
   done
-  sleep $((seconds + 1))
+  # CPU time (user + system, in clock ticks) over the measured seconds.
+  cpu() { awk '{ print $14 + $15 }' "/proc/$prog/stat"; }
+  c0=$(cpu)
+  sleep "$seconds"
+  c1=$(cpu)
+  echo "$c0 $c1 $(getconf CLK_TCK)" > "$work/cpu.txt"
   kill $prog
   exit 0
 fi
 
 build=$(cd "${1:?build folder}" && pwd)
 seconds=${2:-10}
+com=${3:-100}
+extra=
+[[ "${4:-}" == "all" ]] && extra=--open-all-windows
 work=$(mktemp -d)
+# A settings file with the COM timer to measure (every other field at its default).
+python3 "$(dirname "${BASH_SOURCE[0]}")/../scripts/make-settings" "$work/Quarnelix.cfg" "$com"
 trap 'kill $sim 2>/dev/null || true; rm -rf "$work"' EXIT
 "$build/sim/ork-sim" --link "$work/ork" --trace "$work/trace.txt" --scenario drive >/dev/null &
 sim=$!
 for _ in $(seq 50); do [[ -e "$work/ork" ]] && break; sleep 0.1; done
 XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-  bash "${BASH_SOURCE[0]}" --inside "$build" "$work" "$seconds"
+  bash "${BASH_SOURCE[0]}" --inside "$build" "$work" "$seconds" $extra
 # Count D over the last `seconds` seconds before the program ended.
 awk -v s="$seconds" '$2 == "D" { t[n++] = $1 }
   END { if (n == 0) { print "D commands per second: 0 (none received)"; exit }
         last = t[n - 1]; c = 0; for (i = 0; i < n; i++) if (t[i] > last - s * 1000) c++;
         printf "D commands per second: %.2f (over %d s)\n", c / s, s }' "$work/trace.txt"
+# The distances of consecutive "D" over the same window, and their median.
+awk -v s="$seconds" '$2 == "D" { t[n++] = $1 }
+  END { last = t[n - 1]; for (i = 1; i < n; i++) if (t[i] > last - s * 1000) print t[i] - t[i - 1] }' \
+  "$work/trace.txt" | sort -n > "$work/gaps.txt"
+count=$(wc -l < "$work/gaps.txt")
+median=$(sed -n "$(((count + 1) / 2))p" "$work/gaps.txt")
+read -r c0 c1 hz < "$work/cpu.txt"
+awk -v s="$seconds" -v com="$com" -v n="$count" -v med="$median" -v c0="$c0" -v c1="$c1" \
+    -v hz="$hz" -v windows="${extra:+all windows}" 'BEGIN {
+  bound = 1000 / (com + 8.6); rate = n / s
+  if (windows == "") windows = "main window"
+  printf "COM timer %d ms (%s): bound %.1f a second, reached %.1f %%; median distance %.2f ms (bound %.1f ms)\n",
+         com, windows, bound, 100 * rate / bound, med, com + 8.6
+  printf "CPU time per tick: %.2f ms\n", (n > 0 ? (c1 - c0) * 1000 / hz / n : 0) }'

@@ -11,7 +11,8 @@ using namespace qx;
 
 namespace {
 void checkRanges(const ProgramSettings& s) {
-  for (const WindowGeometry& g : s.windows) FUZZ_CHECK(!g.known || (g.width >= 50 && g.height >= 50));
+  for (const WindowGeometry& g : s.windows)
+    FUZZ_CHECK(!g.known || (g.width >= 50 && g.height >= 50));
   FUZZ_CHECK(s.tachoMaxRpm >= 4000 && s.tachoMaxRpm <= 16000);
   FUZZ_CHECK(s.speedDisplayRounding >= 1);
   for (float mv : s.lambdaThresholdsMv) FUZZ_CHECK(mv >= 0.0f && mv <= 1500.0f);
@@ -34,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const SettingsFileRead read = decodeProgramSettings(std::span(data, size), "1.E", settings);
   checkRanges(settings);
   if (!read.versionMatches) {
-    FUZZ_CHECK(encodeProgramSettings(settings, "1.E") == encodeProgramSettings(ProgramSettings{}, "1.E"));
+    FUZZ_CHECK(encodeProgramSettings(settings, "1.E") ==
+               encodeProgramSettings(ProgramSettings{}, "1.E"));
     return 0;
   }
   // Written and read again, the settings stay what they are.

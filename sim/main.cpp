@@ -226,6 +226,8 @@ int main(int argc, char** argv) {
       const std::string word = readControl(opt.control);
       if (word != lastControl) {
         lastControl = word;
+        // The trace shows when a fault begins and ends, for scripts that measure recovery.
+        if (trace) std::fprintf(trace, "%.3f = control %s\n", now * 1000.0, word.c_str()), std::fflush(trace);
         // "overheat" is no line fault: the engine runs hot until another word is written.
         engine.overheating = word == "overheat";
         const Fault f = engine.overheating ? Fault::Unknown : parseFault(word);
@@ -237,6 +239,8 @@ int main(int argc, char** argv) {
           std::printf("ork-sim: %s%s%s\n", pty.devicePath().c_str(), opt.link.empty() ? "" : " -> ",
                       opt.link.c_str());
           std::fflush(stdout);
+          if (trace)
+            std::fprintf(trace, "%.3f = line back\n", clock.seconds() * 1000.0), std::fflush(trace);
           fault = Fault::None;
         } else if (f != Fault::Unknown) {
           fault = f;

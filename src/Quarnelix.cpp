@@ -10,17 +10,20 @@
 
 namespace {
 
-// The only options: --port PATH (added to the port list and selected) and --connect
-// (tick "COM" at start). Returns false on anything else.
+// The only options: --port PATH (added to the port list and selected), --connect (tick
+// "COM" at start) and --open-all-windows (every window opens at start, for measuring).
+// Returns false on anything else.
 bool parseOptions(const QStringList& args, qx::StartOptions& options) {
   for (int i = 1; i < args.size(); ++i) {
     if (args[i] == QLatin1String("--port") && i + 1 < args.size()) {
       options.extraPorts.push_back(qx::fromQ(args[++i]));
     } else if (args[i] == QLatin1String("--connect")) {
       options.connect = true;
+    } else if (args[i] == QLatin1String("--open-all-windows")) {
+      options.openAllWindows = true;
     } else {
       std::fprintf(stderr, "quarnelix: unbekannte Option %s\n"
-                           "Aufruf: quarnelix [--port PFAD] [--connect]\n",
+                           "Aufruf: quarnelix [--port PFAD] [--connect] [--open-all-windows]\n",
                    qPrintable(args[i]));
       return false;
     }

@@ -32,26 +32,6 @@ class Einstellungendialog : public FormWindow {
   std::array<QLabel*, 3> measured{};
 
  private:
-  void motorFrame();
-  void injectionFrame();
-  void emergencyFrame();
-  void startFrame();
-  void limiterFrame();
-  void ignitionFrame();
-  void sensorFrame();
-  void inputFrame();
-  void outputFrame();
-  void sensorRow(int y, const QString& name, SetupField volt1, SetupField value1,
-                 SetupField volt2, SetupField value2, const QString& unit, int row);
-  void outputBlock(int output, int y);
-
-  // Placing helpers: a numeric field accepts digits only.
-  QLineEdit* addField(SetupField f, int x, int y, int w, const QString& tooltip = {},
-                      bool numeric = true);
-  QRadioButton* addOption(SetupField f, int index, const QString& text, int x, int y,
-                          const QString& tooltip = {});
-  QCheckBox* addCheck(SetupField f, const QString& text, int x, int y, const QString& tooltip);
-
   std::vector<QLineEdit*> fields_;
   std::vector<QButtonGroup*> groups_;
   std::vector<QCheckBox*> checks_;

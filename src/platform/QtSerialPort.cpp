@@ -25,7 +25,8 @@ bool openSerialPort(QSerialPort& port, const std::string& name, const PortBuffer
   // Replies of up to 920 bytes must arrive whole: no limit on the input queue.
   port.setReadBufferSize(0);
   const bool ok = port.setBaudRate(57600) && port.setDataBits(QSerialPort::Data8) &&
-                  port.setParity(QSerialPort::NoParity) && port.setStopBits(QSerialPort::TwoStop) &&
+                  port.setParity(QSerialPort::NoParity) &&
+                  port.setStopBits(QSerialPort::TwoStop) &&
                   port.setFlowControl(QSerialPort::NoFlowControl);
   if (!ok) {
     port.close();
@@ -36,9 +37,7 @@ bool openSerialPort(QSerialPort& port, const std::string& name, const PortBuffer
 }
 
 QtSerialPort::QtSerialPort() = default;
-QtSerialPort::~QtSerialPort() {
-  close();
-}
+QtSerialPort::~QtSerialPort() { close(); }
 
 bool QtSerialPort::openDevice() {
   port_ = std::make_unique<QSerialPort>();
@@ -64,14 +63,12 @@ void QtSerialPort::close() {
   port_.reset();
 }
 
-bool QtSerialPort::isOpen() const {
-  return wanted_;
-}
+bool QtSerialPort::isOpen() const { return wanted_; }
 
 bool QtSerialPort::usable() {
   if (!wanted_) return false;
-  if (port_ &&
-      (port_->error() == QSerialPort::ResourceError || port_->error() == QSerialPort::ReadError)) {
+  if (port_ && (port_->error() == QSerialPort::ResourceError ||
+                port_->error() == QSerialPort::ReadError)) {
     // The device went away (adapter unplugged, simulator ended): reading fails for good.
     port_->close();
     port_.reset();

@@ -4,8 +4,8 @@
 #include <QElapsedTimer>
 #include <memory>
 
-#include "core/link/Connection.h"
 #include "core/ports/BytePort.h"
+#include "core/link/Connection.h"
 
 class QSerialPort;
 

@@ -1,5 +1,8 @@
 #include "platform/QtSystemInfo.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QSysInfo>
 #include <QThread>
@@ -14,8 +17,10 @@ namespace {
 QString procValue(const char* file, const QString& key) {
   QFile f(QString::fromLatin1(file));
   if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-  while (!f.atEnd()) {
-    const QString line = QString::fromUtf8(f.readLine());
+  // Files under /proc report a size of 0, so atEnd() holds from the start: read lines until
+  // there are none.
+  for (QByteArray raw = f.readLine(); !raw.isEmpty(); raw = f.readLine()) {
+    const QString line = QString::fromUtf8(raw);
     if (line.startsWith(key)) return line.section(QLatin1Char(':'), 1).trimmed();
   }
   return {};
@@ -44,6 +49,11 @@ std::string QtSystemInfo::computerName() {
 std::string QtSystemInfo::userName() {
   QString user = qEnvironmentVariable("USER");
   if (user.isEmpty()) user = qEnvironmentVariable("USERNAME");
+  if (user.isEmpty()) user = qEnvironmentVariable("LOGNAME");
+  // A session without these variables (a service, a container): the account's name.
+  if (user.isEmpty())
+    if (const passwd* account = ::getpwuid(::geteuid()))
+      user = QString::fromLocal8Bit(account->pw_name);
   return fromQ(user);
 }
 

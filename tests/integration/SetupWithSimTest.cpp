@@ -5,6 +5,7 @@
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
 #include "core/link/SerialLink.h"
+#include "core/link/SetupCompare.h"
 #include "core/link/SetupTransfer.h"
 #include "core/mainwin/MainWindowLogic.h"
 #include "core/mainwin/MapEditor.h"
@@ -40,10 +41,10 @@ TEST_F(SetupSimFixture, ACellChangedWithTheKeysReachesTheUnitAndSurvivesARestart
 
   startEditing(program.editors, program.messages, EditingMode::InjectionMap);
   for (int k = 0; k < 5; ++k)
-    editingKey(program.editors, program.setup.record, link, EditKey::Right);
-  for (int k = 0; k < 4; ++k) editingKey(program.editors, program.setup.record, link, EditKey::Up);
-  editingKey(program.editors, program.setup.record, link, EditKey::IncreaseShifted);
-  editingKey(program.editors, program.setup.record, link, EditKey::Increase);
+    editingKey(program.editors, program.setup, link, EditKey::Right);
+  for (int k = 0; k < 4; ++k) editingKey(program.editors, program.setup, link, EditKey::Up);
+  editingKey(program.editors, program.setup, link, EditKey::IncreaseShifted);
+  editingKey(program.editors, program.setup, link, EditKey::Increase);
   EXPECT_EQ(program.setup.record.mapCell(5, 4), before + 11);
   EXPECT_EQ(sink.shown.back(), "Einspritzkennfeld aktualisiert");
   EXPECT_EQ(unitSetup().mapCell(5, 4), before + 11);
@@ -76,6 +77,22 @@ TEST_F(SetupSimFixture, WithoutStoringARestartBringsBackTheEepromSetup) {
   link.send('N');  // restart: the working setup comes from the EEPROM again
   clock.sleepMs(50);
   EXPECT_EQ(unitSetup(), original);
+}
+
+TEST_F(SetupSimFixture, ThreeEditsTakenBackLeaveTheUnitAsItWasAndTheComparisonAgrees) {
+  ASSERT_TRUE(identify());
+  readSetupFromUnit(program.setup, link, requesters);
+  const int before = program.setup.record.mapCell(2, 1);
+  startEditing(program.editors, program.messages, EditingMode::InjectionMap);
+  auto press = [&](EditKey k) { editingKey(program.editors, program.setup, link, k); };
+  press(EditKey::Right), press(EditKey::Right), press(EditKey::Up);
+  for (int k = 0; k < 3; ++k) press(EditKey::IncreaseShifted);
+  ASSERT_EQ(readUnitSetup(program.setup.record, link)->mapCell(2, 1), before + 30);
+  for (int k = 0; k < 3; ++k) press(EditKey::Undo);
+  EXPECT_EQ(program.setup.record.mapCell(2, 1), before);
+  EXPECT_EQ(readUnitSetup(program.setup.record, link)->mapCell(2, 1), before);
+  compareSetupWithUnit(program.setup.record, link, requesters);
+  EXPECT_EQ(requesters.shown.back().text, "Setup in ORK und Quarnelix gleich");
 }
 
 }  // namespace

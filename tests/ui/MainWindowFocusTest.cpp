@@ -112,6 +112,24 @@ TEST_F(MainWindowFocusFixture, EditingFromTheDescriptionFieldEditsTheMapAndSaves
             (std::vector<std::string>{kLine(1, cell00 + 1), kLine(2, cell11 - 1)}));
 }
 
+TEST_F(MainWindowFocusFixture, UndoAndRedoKeysActOnlyWhileEditingAndBeforeTheTextField) {
+  start();
+  typeIntoDescription(QStringLiteral("abc"));
+  key(Qt::Key_F5);
+  f->descriptionField->setFocus();
+  key(Qt::Key_Plus);
+  key(Qt::Key_Plus);
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 1);
+  key(Qt::Key_Y, Qt::ControlModifier);
+  key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing left to redo
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 2);
+  EXPECT_EQ(f->descriptionField->text(), QStringLiteral("abc"));
+  key(Qt::Key_Escape);
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(program().setup.record.mapCell(0, 0), 2);
+}
+
 TEST_F(MainWindowFocusFixture, LoadingReplacesATypedDescriptionEvenWithAnEmptyComment) {
   start();
   const std::string file = dir.file("leer.ork");

@@ -29,6 +29,10 @@ void ProgramTick::drawConnectionLamp() {
   p_.com.lamp = connectionLampColour(p_.com.checked, p_.link);
 }
 
+void ProgramTick::clearSensorLamp() {
+  qx::clearSensorLamp(p_.sensorCheck);
+}
+
 bool ProgramTick::powerRunCountdownActive() {
   return qx::powerRunCountdownActive(p_.powerRun);
 }
@@ -55,6 +59,7 @@ void ProgramTick::updateExpertDiagram() {
   if (!p_.windowShown(WindowId::Expert)) return;
   p_.expertWindow.disc = drawSwitchingAngles(p_.setup.record, p_.vital, p_.expert.control,
                                              p_.expertWindow.layers, p_.editors.drawingBackground);
+  ++p_.expertWindow.discRevision;
 }
 
 void ProgramTick::updateLambdaTable() {

@@ -17,6 +17,7 @@ class ProgramTick final : public TickSteps {
 
   void connectionStep() override;
   void drawConnectionLamp() override;
+  void clearSensorLamp() override;
   bool powerRunCountdownActive() override;
   void powerRunProgress() override;
   void liveDataCycle() override;

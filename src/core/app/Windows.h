@@ -74,7 +74,9 @@ std::span<const Shortcut> windowShortcuts(WindowId id);
 // Main window menu numbers.
 namespace MainMenu {
 inline constexpr int Escape = 1, F5 = 2, F6 = 3, F8 = 4, F7 = 41, F1 = 20, Return = 21,
-                     Execute = 22, Expert = 50, F9 = 49, F10 = 60, ShiftF1 = 100, F3 = 43, F4 = 44;
+                     Execute = 22, Expert = 50, F9 = 49, F10 = 60, ShiftF1 = 100, F3 = 43, F4 = 44,
+                     // "Vergleich mit ORK"
+                     Compare = 45;
 }
 
 // The warning shown when the desktop is smaller than the largest window, or nothing.

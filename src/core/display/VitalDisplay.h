@@ -22,6 +22,8 @@ struct VitalTexts {
   std::string ignitionBase, ignitionAngle;
   // "Aus" / "Ein"; other values from the unit leave the text as it is.
   std::string output1, output2, input1, input2, input3;
+
+  friend bool operator==(const VitalTexts&, const VitalTexts&) = default;
 };
 
 // Available injection time in µs: P % of one revolution at the given speed.

@@ -14,6 +14,8 @@ struct ExpertWindowState {
   DeviceTypeEditor deviceType;
   DiscLayers layers;
   Drawing disc;
+  // Counts the drawings of the disc, so that the window repaints only a new one.
+  int discRevision = 0;
 };
 
 }  // namespace qx

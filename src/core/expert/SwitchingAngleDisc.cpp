@@ -77,6 +77,15 @@ void cylinders(Disc& disc, const ControlValues& c, const DiscLayers& layers, int
 }
 }  // namespace
 
+bool& discLayer(DiscLayers& layers, int index) {
+  if (index < 3) return layers.injection[index];
+  if (index < 6) return layers.charge[index - 3];
+  bool* rest[] = {&layers.sensorPosition, &layers.triggerWheel,   &layers.speedPulses,
+                  &layers.toothGap,       &layers.dynamicFactor1, &layers.dynamicFactor2,
+                  &layers.accelCorrection};
+  return *rest[index - 6];
+}
+
 double discScreenAngle(double crankDeg, int sensorAngle) {
   return crankDeg - sensorAngle + 270.0;
 }

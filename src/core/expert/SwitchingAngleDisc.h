@@ -27,6 +27,12 @@ struct DiscLayers {
   bool accelCorrection = true;             // "Beschl.Korr."
 };
 
+// The layer of the window's n-th box, in the order "EV1" .. "EV3", "Zt1" .. "Zt3",
+// "Sensorpos.", "Triggerrad", "Drehzahlimp.", "Zahnlücke", "Dyn.Fakt. 1", "Dyn.Fakt. 2",
+// "Beschl.Korr.".
+inline constexpr int kDiscLayerCount = 13;
+bool& discLayer(DiscLayers& layers, int index);
+
 namespace discColours {
 inline constexpr Rgb kBase{0, 0, 0};
 inline constexpr Rgb kTriggerWheel{46, 139, 87};

@@ -1,5 +1,6 @@
 #include "core/link/SetupTransfer.h"
 
+#include <optional>
 #include <vector>
 
 #include "core/app/MessageLog.h"
@@ -40,9 +41,19 @@ void readSetupFromUnit(SetupState& setup, SerialLink& link, Requesters& requeste
     buffer.push_back(link.readByte());
   link.drainInput();  // anything beyond the buffer is not the setup
   if (!decodeSetupImage(buffer, setup.record)) return;
-  setup.showSetup();
+  setup.replacedWhole();
   link.messages().reportStatus("Daten von ORK gelesen");
   warnAboutActiveModes(setup.record, requesters);
+}
+
+std::optional<SetupRecord> readUnitSetup(const SetupRecord& start, SerialLink& link) {
+  if (!link.request('L', kSetupReplyBytes)) return std::nullopt;
+  std::vector<std::uint8_t> image;
+  image.reserve(kSetupReplyBytes - 1);
+  for (int i = 0; i < kSetupReplyBytes - 1; ++i) image.push_back(link.readByte());
+  SetupRecord unit = start;
+  if (!decodeSetupImage(image, unit)) return std::nullopt;
+  return unit;
 }
 
 void writeSetupToUnit(const SetupRecord& record, SerialLink& link) {

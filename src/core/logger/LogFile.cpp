@@ -1,39 +1,30 @@
 #include "core/logger/LogFile.h"
 
 #include <cerrno>
-#include <random>
 #include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "core/util/Files.h"
+
 namespace qx {
 
 namespace {
-bool writeAll(int fd, std::string_view bytes) {
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
+bool writeAll(int fd, const std::string& path, std::string_view bytes) {
+  return writeAllBytes(fd, path, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 }  // namespace
 
 bool LogFile::create(const std::string& path) {
   close();
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  path_ = path;
   return fd_ >= 0;
 }
 
 bool LogFile::write(std::string_view bytes) {
-  return fd_ >= 0 && writeAll(fd_, bytes);
+  return fd_ >= 0 && writeAll(fd_, path_, bytes);
 }
 
 bool LogFile::close() {
@@ -44,9 +35,8 @@ bool LogFile::close() {
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string target) : target_(std::move(target)) {
-  std::random_device rd;
-  temporary_ = target_ + ".tmp" + std::to_string(rd() % 1000000);
-  fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  temporary_ = temporarySibling(target_);
+  fd_ = createExclusive(temporary_);
   if (fd_ < 0) temporary_.clear();  // not ours: never remove it
 }
 
@@ -56,16 +46,15 @@ AtomicFileWriter::~AtomicFileWriter() {
 }
 
 bool AtomicFileWriter::write(std::string_view bytes) {
-  ok_ = ok_ && fd_ >= 0 && writeAll(fd_, bytes);
+  ok_ = ok_ && fd_ >= 0 && writeAll(fd_, temporary_, bytes);
   return ok_;
 }
 
 bool AtomicFileWriter::commit() {
   if (fd_ < 0) return false;
-  bool ok = ok_ && ::fsync(fd_) == 0;
-  ok = ::close(fd_) == 0 && ok;
+  bool ok = syncAndClose(fd_, temporary_) && ok_;
   fd_ = -1;
-  if (ok) ok = ::rename(temporary_.c_str(), target_.c_str()) == 0;
+  if (ok) ok = renameFile(temporary_, target_);
   committed_ = ok;
   return ok;
 }

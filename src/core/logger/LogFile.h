@@ -24,6 +24,7 @@ class LogFile {
 
  private:
   int fd_ = -1;
+  std::string path_;
 };
 
 // A file that replaces its target only once it is complete: written under a temporary name

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include <fcntl.h>
@@ -25,12 +26,14 @@ constexpr std::size_t kMaxDeviceText = 255;
 // "0,0,0,0,0,0.00,0.00,0.00,0,0,0,0,0,0,0,,,," and its line end.
 constexpr std::int64_t kShortestRecordLine = 44;
 
-// Lines of a file read in large blocks. A line longer than the block is cut to the block;
-// the rest of it is skipped.
+// Lines of a file (or of bytes in memory) read in large blocks. A line longer than the block
+// is cut to the block; the rest of it is skipped.
 class LineSource {
  public:
   // The buffer has room behind its end, so a line may be read a few bytes past its end.
   explicit LineSource(int fd) : fd_(fd), buffer_(kBufferBytes + kRecordLinePadding) {}
+  explicit LineSource(std::span<const std::uint8_t> bytes)
+      : memory_(bytes), buffer_(kBufferBytes + kRecordLinePadding) {}
 
   bool atEnd() {
     if (begin_ == end_) fill();
@@ -74,7 +77,7 @@ class LineSource {
       begin_ = 0;
     }
     while (end_ < kBufferBytes && !eof_) {
-      const ssize_t n = ::read(fd_, buffer_.data() + end_, kBufferBytes - end_);
+      const ssize_t n = readMore(buffer_.data() + end_, kBufferBytes - end_);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) {
         eof_ = true;  // a read error ends the file like its end
@@ -83,6 +86,14 @@ class LineSource {
       end_ += static_cast<std::size_t>(n);
       if (skipToLineEnd_) dropToLineEnd();
     }
+  }
+
+  ssize_t readMore(char* to, std::size_t room) {
+    if (fd_ >= 0) return ::read(fd_, to, room);
+    const std::size_t n = std::min(room, memory_.size());
+    if (n > 0) std::memcpy(to, memory_.data(), n);
+    memory_ = memory_.subspan(n);
+    return static_cast<ssize_t>(n);
   }
 
   void dropToLineEnd() {
@@ -97,7 +108,8 @@ class LineSource {
     skipToLineEnd_ = false;
   }
 
-  int fd_;
+  int fd_ = -1;
+  std::span<const std::uint8_t> memory_;
   std::vector<char> buffer_;
   std::size_t begin_ = 0, end_ = 0;
   bool eof_ = false;
@@ -171,15 +183,11 @@ void readRecords(LoggerState& state, LogTable& table, ProgramSettings& settings,
     }
   }
 }
-}  // namespace
 
-void readLogFile(LoggerState& state, LogTable& table, ProgramSettings& settings, int fd,
-                 LoggerPorts& ports) {
+void readLog(LoggerState& state, LogTable& table, ProgramSettings& settings, LineSource& in,
+             std::int64_t size, LoggerPorts& ports) {
   ports.timer.stop();
-  LineSource in(fd);
   readHeader(state, in);
-  struct stat st {};
-  const std::int64_t size = ::fstat(fd, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : 0;
   // A file under 65 bytes still counts as one record, so the percentage never divides by 0.
   const std::int64_t estimate =
       std::clamp<std::int64_t>(size / LogTable::kBytesPerRecord, 1, LogTable::kMaxCapacity);
@@ -198,6 +206,21 @@ void readLogFile(LoggerState& state, LogTable& table, ProgramSettings& settings,
   table.cursor = 1;
   ports.timer.start(settings.loggerTimerMs);
   ports.screen.showTexts();
+}
+}  // namespace
+
+void readLogFile(LoggerState& state, LogTable& table, ProgramSettings& settings, int fd,
+                 LoggerPorts& ports) {
+  LineSource in(fd);
+  struct stat st {};
+  const std::int64_t size = ::fstat(fd, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : 0;
+  readLog(state, table, settings, in, size, ports);
+}
+
+void readLogBytes(LoggerState& state, LogTable& table, ProgramSettings& settings,
+                  std::span<const std::uint8_t> bytes, LoggerPorts& ports) {
+  LineSource in(bytes);
+  readLog(state, table, settings, in, static_cast<std::int64_t>(bytes.size()), ports);
 }
 
 void loadLog(LoggerState& state, LogTable& table, ProgramSettings& settings, LoggerPorts& ports) {

@@ -2,6 +2,7 @@
 // Reading a log file (".olg") back into the log table, and the logger window's "Log laden".
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ namespace qx {
 // is removed while reading and added again afterwards.
 void readLogFile(LoggerState& state, LogTable& table, ProgramSettings& settings, int fd,
                  LoggerPorts& ports);
+
+// The same read from the bytes of a file already in memory.
+void readLogBytes(LoggerState& state, LogTable& table, ProgramSettings& settings,
+                  std::span<const std::uint8_t> bytes, LoggerPorts& ports);
 
 // "Log laden" (only while not recording): the open-file requester, then the read; the
 // folder and file name become those of the chosen file.

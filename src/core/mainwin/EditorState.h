@@ -20,7 +20,10 @@ enum class EditingMode : int {
 
 // The editing keys that exist while an editor has the keyboard. The plain "+"/"-" keys step
 // by 1, with Shift by 10.
-enum class EditKey { Left, Right, Up, Down, Increase, IncreaseShifted, Decrease, DecreaseShifted };
+enum class EditKey {
+  Left, Right, Up, Down, Increase, IncreaseShifted, Decrease, DecreaseShifted,
+  Undo, Redo,  // Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z
+};
 
 struct PointLabels {
   std::string first, second, third;  // the map has three labels, a curve two

@@ -55,6 +55,12 @@ constexpr Row kRows[] = {
     {"die Werkstatt", "für Motoren, Werkzeug und Kaffee"},
     {"die Beta-Tester", "für Geduld und ehrliche Fehlerberichte"},
     {"das Fahrerlager", "für Ersatzteile in letzter Minute"},
+    // Keys beyond the original list, kept after it so that its lines stay where they are.
+    {"", ""},
+    {"Weitere Tasten", ""},
+    {"strg+Z", "letzte Änderung an Kennfeld/-linie zurücknehmen (beim Bearbeiten)"},
+    {"strg+Y", "zurückgenommene Änderung wiederholen (auch strg+shift+Z)"},
+    {"F2", "Vergleich mit ORK: Setup der ORK mit dem der %P vergleichen"},
 };
 
 std::string withName(const char* text, const std::string& name) {

@@ -6,7 +6,7 @@
 namespace qx {
 
 struct EditorState;
-struct SetupRecord;
+struct SetupState;
 class Requesters;
 class SerialLink;
 enum class EditKey;
@@ -18,14 +18,16 @@ inline constexpr int kCorrectionMax = 150;
 inline constexpr int kIgnitionMax = 50;
 
 // An editing key for the active editor (nothing happens without one).
-void editingKey(EditorState& editors, SetupRecord& setup, SerialLink& link, EditKey key);
+// Ctrl+Z / Ctrl+Y take back or redo the active editor's last point edit, writing the
+// restored values to the unit as the edit did.
+void editingKey(EditorState& editors, SetupState& setup, SerialLink& link, EditKey key);
 
 // F3 (up) / F4 (down): the InjectionMap group from the origin up to the editing point, only
 // while the map is edited and "Start" is ticked.
-void shiftMapGroup(EditorState& editors, SetupRecord& setup, SerialLink& link, bool up);
+void shiftMapGroup(EditorState& editors, SetupState& setup, SerialLink& link, bool up);
 
 // F9: a typed value for the InjectionMap point under the editing point.
-void typeMapValue(EditorState& editors, SetupRecord& setup, SerialLink& link,
+void typeMapValue(EditorState& editors, SetupState& setup, SerialLink& link,
                   Requesters& requesters);
 
 }  // namespace qx

@@ -33,9 +33,11 @@ std::size_t binIndex(long long k) {
 void valueTicks(Drawing& d, const PowerMap& map, double limit, bool above) {
   const PowerScale& s = map.s;
   const PlotRect& p = map.p;
+  // Nothing lies below zero unless a value does; the zero line itself is labelled above.
+  if (!above && !(s.e < 0)) return;
   const double span = (above ? s.d : -s.e) * p.height / s.range();
   const long long v = std::max<long long>(1, roundHalfAway(span / 35));
-  for (long long i = 0; i <= v; ++i) {
+  for (long long i = above ? 0 : 1; i <= v; ++i) {
     const double power = limit / static_cast<double>(v) * static_cast<double>(i);
     const double y = map.y(power);
     d.line(p.x0 - 5, y, p.x0 + 5, y, pc::kInk);

@@ -112,6 +112,20 @@ void savePowerFile(PowerRun& run, Requesters& requesters, MessageLog& log, Clock
   ++run.revision;
 }
 
+void takePowerMeasurement(PowerRun& run, const PowerFileContents& c) {
+  for (std::size_t j = 1; j <= kRunRows; ++j) {
+    run.table[j][kRunTime] = c.samples[j][0];
+    run.table[j][kRunSpeed] = c.samples[j][1];
+  }
+  clearCurve(run.curves[1]);
+  run.file.date = c.date;
+  run.file.time = c.time;
+  run.file.hardware = c.hardware;
+  run.file.software = c.software;
+  run.inputs = c.inputs;
+  calculatePower(run);
+}
+
 void loadPowerMeasurement(PowerRun& run, Requesters& requesters, MessageLog& log) {
   const auto chosen = chooseFile(run, requesters, log, "Geladene LV-Datei 1 ggf. nicht kompatibel");
   if (!chosen) return;
@@ -124,18 +138,7 @@ void loadPowerMeasurement(PowerRun& run, Requesters& requesters, MessageLog& log
     ++run.revision;
     return;
   }
-  const PowerFileContents c = parsePowerFile(*bytes);
-  for (std::size_t j = 1; j <= kRunRows; ++j) {
-    run.table[j][kRunTime] = c.samples[j][0];
-    run.table[j][kRunSpeed] = c.samples[j][1];
-  }
-  clearCurve(run.curves[1]);
-  run.file.date = c.date;
-  run.file.time = c.time;
-  run.file.hardware = c.hardware;
-  run.file.software = c.software;
-  run.inputs = c.inputs;
-  calculatePower(run);
+  takePowerMeasurement(run, parsePowerFile(*bytes));
   log.reportStatus("LV-Datei " + split.name + " geladen");
 }
 

@@ -7,6 +7,7 @@
 namespace qx {
 
 struct PowerRun;
+struct PowerFileContents;
 struct DeviceInfo;
 class Clock;
 class MessageLog;
@@ -20,6 +21,9 @@ void savePowerFile(PowerRun& run, Requesters& requesters, MessageLog& log, Clock
 // "Laden" of "Messungs-Datei": the run table, all inputs and the file texts from a file, then
 // a calculation of curve 1.
 void loadPowerMeasurement(PowerRun& run, Requesters& requesters, MessageLog& log);
+
+// What that load takes from the read file, and the calculation after it.
+void takePowerMeasurement(PowerRun& run, const PowerFileContents& contents);
 
 // "Laden" of "Kurve 2:" or "Kurve 3:" (curve 2 or 3): the stored bins and texts only.
 void loadPowerComparison(PowerRun& run, int curve, Requesters& requesters, MessageLog& log);

@@ -11,6 +11,9 @@ namespace qx {
 
 namespace {
 constexpr double kValueBox = 20;
+// Values end this far inside their box, so that a unit set right after it ("1013 hPa")
+// does not run into the number.
+constexpr double kValueGap = 2;
 constexpr double kCursorBox = 50;
 
 struct DataRow {
@@ -39,7 +42,7 @@ void dataBlock(Drawing& d, const PowerInputs& in) {
   };
   for (const DataRow& r : rows) {
     printText(d, r.labelX, r.y, r.label);
-    printTextRight(d, r.valueX, r.y, kValueBox, r.value);
+    printTextRight(d, r.valueX, r.y, kValueBox - kValueGap, r.value);
     if (*r.unit) printText(d, r.unitX, r.y, r.unit);
   }
 }

@@ -127,7 +127,7 @@ bool loadSetupFile(SetupState& setup, EditingMode& editingMode, Requesters& requ
   messages.reportStatus("Setup " + split.name + " gelesen");
 
   editingMode = EditingMode::None;
-  setup.showSetup();
+  setup.replacedWhole();
   warnAboutActiveModes(setup.record, requesters);
   return true;
 }

@@ -112,11 +112,6 @@ std::string savedAt(const std::string& dateLine) {
 std::string row(const std::string& label, const std::string& a, const std::string& b) {
   return padRight(label, kLabelWidth) + padRight(a, kValueWidth) + b + "\n";
 }
-
-void diffLine(std::string& out, const std::string& label, const std::string& a,
-              const std::string& b) {
-  if (a != b) out += row(label, a, b);
-}
 }  // namespace
 
 std::variant<ListedSetup, std::string> readSetupForListing(
@@ -166,31 +161,40 @@ std::string listSetup(const ListedSetup& s) {
   return out;
 }
 
+void forEachDifference(const SetupRecord& a, const SetupRecord& b, bool withSwitchTimes,
+                       const DifferenceVisitor& visit) {
+  auto line = [&visit](const std::string& label, const std::string& x, const std::string& y) {
+    if (x != y) visit(label, x, y);
+  };
+  for (const FieldInfo& f : setupFields())
+    if (withSwitchTimes || inFile(f)) line(f.label, valueText(a, f), valueText(b, f));
+  for (int r = 0; r < kSpeedPoints; ++r)
+    for (int t = 0; t < kThrottlePoints; ++t)
+      line("Einspritzung " + intText(axes::speedRpm(r)) + " Umin / " + intText(throttleLabel(t)) +
+               " %:",
+           intText(a.mapCell(r, t)) + " µs", intText(b.mapCell(r, t)) + " µs");
+  for (std::size_t i = 0; i < kSpeedPoints; ++i) {
+    const int at = temperature(static_cast<int>(i));
+    line("Zündung " + intText(axes::speedRpm(static_cast<int>(i))) + " Umin:",
+         intText(a.ignitionCurve[i]) + " °KW", intText(b.ignitionCurve[i]) + " °KW");
+    line("Einspritzkorrektur Ansaugluft " + intText(at) + " °C:",
+         intText(correctionPercent(a.airTempCorrection[i])) + " %",
+         intText(correctionPercent(b.airTempCorrection[i])) + " %");
+    line("Einspritzkorrektur Motor " + intText(at) + " °C:",
+         intText(correctionPercent(a.engineTempCorrection[i])) + " %",
+         intText(correctionPercent(b.engineTempCorrection[i])) + " %");
+  }
+}
+
 std::string diffSetups(const ListedSetup& a, const ListedSetup& b) {
   std::string out;
   for (const HeaderLine& h : kHeaderLines)
     if (a.header.*h.member != b.header.*h.member)
       out += row(h.label, headerValue(a.header, h), headerValue(b.header, h));
-  for (const FieldInfo& f : setupFields())
-    if (inFile(f)) diffLine(out, f.label, valueText(a.record, f), valueText(b.record, f));
-  for (int r = 0; r < kSpeedPoints; ++r)
-    for (int t = 0; t < kThrottlePoints; ++t)
-      diffLine(out,
-               "Einspritzung " + intText(axes::speedRpm(r)) + " Umin / " +
-                   intText(throttleLabel(t)) + " %:",
-               intText(a.record.mapCell(r, t)) + " µs", intText(b.record.mapCell(r, t)) + " µs");
-  for (std::size_t i = 0; i < kSpeedPoints; ++i) {
-    const int at = temperature(static_cast<int>(i));
-    diffLine(out, "Zündung " + intText(axes::speedRpm(i)) + " Umin:",
-             intText(a.record.ignitionCurve[i]) + " °KW",
-             intText(b.record.ignitionCurve[i]) + " °KW");
-    diffLine(out, "Einspritzkorrektur Ansaugluft " + intText(at) + " °C:",
-             intText(correctionPercent(a.record.airTempCorrection[i])) + " %",
-             intText(correctionPercent(b.record.airTempCorrection[i])) + " %");
-    diffLine(out, "Einspritzkorrektur Motor " + intText(at) + " °C:",
-             intText(correctionPercent(a.record.engineTempCorrection[i])) + " %",
-             intText(correctionPercent(b.record.engineTempCorrection[i])) + " %");
-  }
+  forEachDifference(a.record, b.record, false,
+                    [&out](const std::string& label, const std::string& x, const std::string& y) {
+                      out += row(label, x, y);
+                    });
   return out;
 }
 

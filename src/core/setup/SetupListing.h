@@ -3,6 +3,7 @@
 // shown value and unit, the maps and curves as tables, and the differences of two files.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,6 +27,14 @@ std::variant<ListedSetup, std::string> readSetupForListing(
 
 // The header, every parameter the file holds, then the InjectionMap and the three curves.
 std::string listSetup(const ListedSetup& setup);
+
+// Calls `visit` for every parameter, map cell and curve point whose shown value differs in
+// a and b, in listing order. The injector switching times are not part of a setup file; they
+// are compared only when asked for.
+using DifferenceVisitor =
+    std::function<void(const std::string& label, const std::string& inA, const std::string& inB)>;
+void forEachDifference(const SetupRecord& a, const SetupRecord& b, bool withSwitchTimes,
+                       const DifferenceVisitor& visit);
 
 // One line per header value, parameter, map cell or curve point that differs, with the value
 // in A and in B; empty when the two setups are equal (the save date is not compared).

@@ -8,6 +8,7 @@ namespace qx {
 void runSensorCheck(SensorCheck& c, const VitalData& v, int missing, int wheelTeeth,
                     int minErrorRpm) {
   c.passed = 0;
+  c.lampShown = true;
 
   // Gap: the gap lasts as long as the missing teeth and the one before them. Without a
   // tooth period there is no ratio to compute.
@@ -58,6 +59,10 @@ void runSensorCheck(SensorCheck& c, const VitalData& v, int missing, int wheelTe
   }
 
   if (v.engineSpeedClamped > minErrorRpm && c.passed < 4) c.errorCount = (c.errorCount + 1) % 10000;
+}
+
+void clearSensorLamp(SensorCheck& check) {
+  check.lampShown = false;
 }
 
 Drawing sensorLamp(const SensorCheck& check, bool unitIdentified, int width, int height,

@@ -24,6 +24,9 @@ struct SensorCheck {
   // curve, otherwise the constant angle + 50.
   int testIgnitionRaw = 255;
   std::string ignitionAngleText;  // "ZZP v.OT aktuell [°KW]:"
+  // Whether the lamp shows the last sample's result; cleared on every tick while no unit is
+  // identified, drawn again by the next sample.
+  bool lampShown = false;
 
   bool allPassed() const { return passed == 4; }
 };
@@ -32,6 +35,9 @@ struct SensorCheck {
 // the gap; minErrorRpm: the speed above which failed checks are counted.
 void runSensorCheck(SensorCheck& check, const VitalData& v, int missingTeeth, int wheelTeeth,
                     int minErrorRpm);
+
+// A tick while no unit is identified: the lamp shows only its background.
+void clearSensorLamp(SensorCheck& check);
 
 // The 50 x 50 sensor lamp: a green check mark when all four checks passed, a red cross
 // otherwise, only the background while no unit is identified.

@@ -58,16 +58,15 @@ void waitOneTick() {
 
 Application::Application(StartOptions options, Requesters* requesters)
     : options_(std::move(options)),
+      clock_(options_.clock ? *options_.clock : qtClock_),
       program_(clock_, options_.programDirectory),
       ownRequesters_(makeRequesters(requesters, this)),
       requesters_(requesters ? *requesters : *ownRequesters_),
       link_(program_.link, program_.messages, clock_, port_),
       tick_(program_, link_, requesters_, *this),
       loop_(program_, tick_, *this, requesters_),
-      context_(program_, loop_, requesters_, link_, portProbe_, printer_, systemInfo_) {
-  comTimer_.setSingleShot(true);
-  comTimer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&comTimer_, &QTimer::timeout, [this] { comTimerFired(); });
+      context_(program_, loop_, requesters_, link_, portProbe_, printer_, systemInfo_),
+      comTimer_([this] { comTimerFired(); }) {
   loggerTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&loggerTimer_, &QTimer::timeout, [this] { loggerTimerFired(); });
   context_.setControllers([this](WindowId id) { return controller(id); });
@@ -104,6 +103,8 @@ bool Application::start() {
     initialFills();
     if (options_.startLogo) showStartLogo();
     showMainWindow();
+    if (options_.openAllWindows)
+      for (int i = 1; i < kWindowCount; ++i) context_.openWindow(static_cast<WindowId>(i));
   } catch (...) {
     loop_.fatal(describeCurrentException(where));
   }

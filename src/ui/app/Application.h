@@ -14,6 +14,7 @@
 #include "core/app/Screen.h"
 #include "core/app/Windows.h"
 #include "core/link/SerialLink.h"
+#include "platform/PreciseTimer.h"
 #include "platform/QtClock.h"
 #include "platform/QtPrinter.h"
 #include "platform/QtSystemInfo.h"
@@ -22,6 +23,7 @@
 
 namespace qx {
 
+class Clock;
 class EditorCanvases;
 class MainWindowController;
 class Requesters;
@@ -36,6 +38,12 @@ struct StartOptions {
   std::vector<std::string> extraPorts;
   // --connect: tick "COM" at start.
   bool connect = false;
+  // The clock the program and its link use, or nullptr for the real one (tests shorten the
+  // whole-second waits of the output tests with their own).
+  Clock* clock = nullptr;
+  // --open-all-windows: every window opens after the main window (for measuring a tick
+  // with everything on screen).
+  bool openAllWindows = false;
 };
 
 class Application final : public Screen, public LoopControl {
@@ -97,7 +105,8 @@ class Application final : public Screen, public LoopControl {
   void showMainWindow();
 
   StartOptions options_;
-  QtClock clock_;
+  QtClock qtClock_;
+  Clock& clock_;
   Program program_;
   std::unique_ptr<Requesters> ownRequesters_;
   Requesters& requesters_;
@@ -112,7 +121,8 @@ class Application final : public Screen, public LoopControl {
   // Declared before the windows, so that it outlives the drawing areas that paint from it.
   std::unique_ptr<EditorCanvases> editorCanvases_;
   std::array<std::unique_ptr<WindowController>, kWindowCount> controllers_;
-  QTimer comTimer_;
+  // Single-shot, re-armed after each tick: ticks at least one period apart, exactly.
+  PreciseTimer comTimer_;
   QTimer loggerTimer_;
   int largestWidth_ = 0;
   int largestHeight_ = 0;

@@ -1,9 +1,14 @@
 #include "ui/app/WindowCatalog.h"
 
 #include "ui/app/WindowController.h"
+#include "ui/expert/ExpertWindowController.h"
+#include "ui/lambda/LambdaLoggerController.h"
+#include "ui/learning/LearningWindowController.h"
 #include "ui/mainwin/MainWindowController.h"
+#include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
 #include "ui/system/SystemWindowController.h"
+#include "ui/testmode/TestWindowController.h"
 
 namespace qx {
 
@@ -15,6 +20,16 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<SettingsWindowController>(context);
     case WindowId::System:
       return std::make_unique<SystemWindowController>(context);
+    case WindowId::Test:
+      return std::make_unique<TestWindowController>(context);
+    case WindowId::Power:
+      return std::make_unique<PowerWindowController>(context);
+    case WindowId::LambdaLogger:
+      return std::make_unique<LambdaLoggerController>(context);
+    case WindowId::Learning:
+      return std::make_unique<LearningWindowController>(context);
+    case WindowId::Expert:
+      return std::make_unique<ExpertWindowController>(context);
     default:
       return nullptr;
   }

@@ -15,6 +15,7 @@
 
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
+#include "core/link/SetupCompare.h"
 #include "core/link/SetupTransfer.h"
 #include "core/mainwin/EditorState.h"
 #include "core/mainwin/MainWindowLogic.h"
@@ -37,9 +38,13 @@ void setValue(QLabel* label, const std::string& text) {
 }
 
 void setColouredValue(QLabel* label, const std::string& text, const Rgb& colour) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, toQColor(colour));
-  label->setPalette(palette);
+  // A new palette costs a style pass: only when the colour changes.
+  const QColor wanted = toQColor(colour);
+  if (label->palette().color(QPalette::WindowText) != wanted) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, wanted);
+    label->setPalette(palette);
+  }
   label->setText(toQ(text));
 }
 
@@ -232,6 +237,9 @@ void MainWindowController::wireEditingKeys() {
       // On a German keyboard Shift turns the "+" and "-" keys into "*" and "_".
       {QKeyCombination(shift, Qt::Key_Asterisk), EditKey::IncreaseShifted},
       {QKeyCombination(shift, Qt::Key_Underscore), EditKey::DecreaseShifted},
+      {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), EditKey::Undo},
+      {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), EditKey::Redo},
+      {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z), EditKey::Redo},
   };
   for (const Binding& b : bindings) {
     auto* shortcut = new QShortcut(QKeySequence(b.keys), &form());
@@ -241,7 +249,7 @@ void MainWindowController::wireEditingKeys() {
     QObject::connect(shortcut, &QShortcut::activated, [this, key] {
       context_.handle(EventInfo{EventKind::Shortcut, EventSource::None}, [this, key] {
         Program& p = context_.program;
-        editingKey(p.editors, p.setup.record, context_.link, key);
+        editingKey(p.editors, p.setup, context_.link, key);
       });
     });
     editingKeys_.push_back(shortcut);
@@ -292,13 +300,16 @@ void MainWindowController::onShortcut(int menuNumber) {
       p.quitRequested = QuitRequest::Asked;
       break;
     case MainMenu::F3:
-      shiftMapGroup(p.editors, p.setup.record, context_.link, true);
+      shiftMapGroup(p.editors, p.setup, context_.link, true);
       break;
     case MainMenu::F4:
-      shiftMapGroup(p.editors, p.setup.record, context_.link, false);
+      shiftMapGroup(p.editors, p.setup, context_.link, false);
+      break;
+    case MainMenu::Compare:
+      compareSetupWithUnit(p.setup.record, context_.link, context_.requesters);
       break;
     case MainMenu::F9:
-      typeMapValue(p.editors, p.setup.record, context_.link, context_.requesters);
+      typeMapValue(p.editors, p.setup, context_.link, context_.requesters);
       break;
     default:
       break;
@@ -308,28 +319,43 @@ void MainWindowController::onShortcut(int menuNumber) {
 void MainWindowController::update() {
   const Program& p = context_.program;
   Hauptdialog& f = form();
-  {
-    // Show the list and the box as the program holds them, without echoing them back.
+  // What changes on every tick is shown; what stays is left alone, so that a short COM timer
+  // is not spent on the window.
+  if (p.com.ports != shownPorts_ || p.com.selected != f.portList->currentIndex()) {
+    // Show the list as the program holds it, without echoing it back.
     QSignalBlocker blockList(f.portList);
-    QStringList names;
-    for (const std::string& n : p.com.ports) names << toQ(n);
-    QStringList shown;
-    for (int i = 0; i < f.portList->count(); ++i) shown << f.portList->itemText(i);
-    if (names != shown) {
+    if (p.com.ports != shownPorts_) {
+      QStringList names;
+      for (const std::string& n : p.com.ports) names << toQ(n);
       f.portList->clear();
       f.portList->addItems(names);
+      shownPorts_ = p.com.ports;
     }
     f.portList->setCurrentIndex(p.com.selected);
+  }
+  if (f.comCheck->isChecked() != p.com.checked) {
     QSignalBlocker blockBox(f.comCheck);
     f.comCheck->setChecked(p.com.checked);
   }
-  f.hardwareValue->setText(toQ(latin1ToUtf8(p.device.hardware)));
-  f.softwareValue->setText(toQ(latin1ToUtf8(p.device.software)));
-  // The lamp's colour may have changed with the tick (identified, firmware on the line).
-  f.connectionLamp->update();
+  if (shownLamp_ != p.com.lamp) {
+    f.connectionLamp->update();
+    shownLamp_ = p.com.lamp;
+  }
+  if (shownDevice_ != p.device.hardware + '/' + p.device.software) {
+    f.hardwareValue->setText(toQ(latin1ToUtf8(p.device.hardware)));
+    f.softwareValue->setText(toQ(latin1ToUtf8(p.device.software)));
+    shownDevice_ = p.device.hardware + '/' + p.device.software;
+  }
 
-  for (QShortcut* s : editingKeys_) s->setEnabled(p.editors.mode != EditingMode::None);
-  showVitalTexts();
+  const bool editing = p.editors.mode != EditingMode::None;
+  if (editing != editingKeysOn_) {
+    for (QShortcut* s : editingKeys_) s->setEnabled(editing);
+    editingKeysOn_ = editing;
+  }
+  if (!shownVital_ || !(*shownVital_ == p.vitalTexts)) {
+    showVitalTexts();
+    shownVital_ = p.vitalTexts;
+  }
   showPointLabels();
   // The description is written into the field when the program changed it (taken over,
   // loaded, read), never while the user is typing.

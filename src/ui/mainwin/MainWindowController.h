@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/display/VitalDisplay.h"
 #include "core/ports/StatusSink.h"
+#include "core/util/Rgb.h"
 #include "forms/Hauptdialog.h"
 #include "ui/app/WindowController.h"
 
@@ -43,6 +45,12 @@ class MainWindowController final : public FormController<Hauptdialog>, public St
   // The editing keys exist only while an editor has the keyboard.
   std::vector<QShortcut*> editingKeys_;
   std::optional<std::string> shownDescription_;
+  // What the window shows now, to touch only what changed.
+  std::vector<std::string> shownPorts_;
+  std::string shownDevice_ = "/";
+  Rgb shownLamp_{1, 2, 3, 0};
+  bool editingKeysOn_ = false;
+  std::optional<VitalTexts> shownVital_;
 };
 
 }  // namespace qx

@@ -19,7 +19,7 @@ struct EditorFixture : ::testing::Test, test::LinkHarness {
     startEditing(program.editors, program.messages, m);
     sink.shown.clear();
   }
-  void press(EditKey k) { editingKey(program.editors, program.setup.record, link, k); }
+  void press(EditKey k) { editingKey(program.editors, program.setup, link, k); }
   std::uint16_t& cell() {
     return program.setup.record.mapCell(program.editors.mapSpeed, program.editors.mapThrottle);
   }
@@ -117,10 +117,10 @@ TEST_F(EditorFixture, DisconnectedChangesStayInTheRecordSilently) {
 
 TEST_F(EditorFixture, GroupShiftCoversTheRectangleUpToTheEditingPoint) {
   edit(EditingMode::InjectionMap);
-  shiftMapGroup(program.editors, program.setup.record, link, true);  // "Start" not ticked: nothing
+  shiftMapGroup(program.editors, program.setup, link, true);  // "Start" not ticked: nothing
   EXPECT_TRUE(port.written.empty());
   program.editors.mapStart = true;
-  shiftMapGroup(program.editors, program.setup.record, link, true);
+  shiftMapGroup(program.editors, program.setup, link, true);
   EXPECT_EQ(program.setup.record.mapCell(0, 0), 10);
   EXPECT_EQ(port.written.size(), 5u);
   EXPECT_EQ(sink.shown, (Messages{"Einspritzkennfeld aktualisiert (0:0)"}));
@@ -131,7 +131,7 @@ TEST_F(EditorFixture, GroupShiftCoversTheRectangleUpToTheEditingPoint) {
   program.editors.mapThrottle = 8;
   program.setup.record.mapCell(3, 2) = 64995;
   program.setup.record.mapCell(16, 8) = 5;
-  shiftMapGroup(program.editors, program.setup.record, link, true);
+  shiftMapGroup(program.editors, program.setup, link, true);
   EXPECT_EQ(sink.shown.size(), 153u);
   EXPECT_EQ(port.written.size(), 153u * 5);
   EXPECT_EQ(program.setup.record.mapCell(3, 2), 65000);
@@ -140,15 +140,15 @@ TEST_F(EditorFixture, GroupShiftCoversTheRectangleUpToTheEditingPoint) {
   EXPECT_EQ(sink.shown.back(), "Einspritzkennfeld aktualisiert (16:8)");
 
   program.editors.mapX100 = false;
-  shiftMapGroup(program.editors, program.setup.record, link, false);
-  shiftMapGroup(program.editors, program.setup.record, link, false);
+  shiftMapGroup(program.editors, program.setup, link, false);
+  shiftMapGroup(program.editors, program.setup, link, false);
   EXPECT_EQ(program.setup.record.mapCell(16, 8), 0);  // 15 - 10 - 10 stops at 0
 }
 
 TEST_F(EditorFixture, GroupShiftOnlyWhileTheMapIsEdited) {
   program.editors.mapStart = true;
   edit(EditingMode::Ignition);
-  shiftMapGroup(program.editors, program.setup.record, link, true);
+  shiftMapGroup(program.editors, program.setup, link, true);
   EXPECT_TRUE(port.written.empty());
 }
 
@@ -158,7 +158,7 @@ TEST_F(EditorFixture, TypedValueIsClampedAndSentWithItsIndexes) {
   program.editors.mapThrottle = 5;
   cell() = 1234;
   requesters.textAnswers = {std::string("70000")};
-  typeMapValue(program.editors, program.setup.record, link, requesters);
+  typeMapValue(program.editors, program.setup, link, requesters);
   ASSERT_EQ(requesters.shown.size(), 1u);
   EXPECT_EQ(requesters.shown[0].title, "Einspritzwert [µs] für:");
   EXPECT_EQ(requesters.shown[0].text, "  Drehzahl: 3000   Drosselklappe: 63");
@@ -171,18 +171,18 @@ TEST_F(EditorFixture, TypedLettersStoreZeroButCancellingChangesNothing) {
   edit(EditingMode::InjectionMap);
   cell() = 1234;
   requesters.textAnswers = {std::nullopt};
-  typeMapValue(program.editors, program.setup.record, link, requesters);
+  typeMapValue(program.editors, program.setup, link, requesters);
   EXPECT_EQ(cell(), 1234);
   EXPECT_TRUE(port.written.empty());
   requesters.textAnswers = {std::string("abc")};
-  typeMapValue(program.editors, program.setup.record, link, requesters);
+  typeMapValue(program.editors, program.setup, link, requesters);
   EXPECT_EQ(cell(), 0);
   requesters.textAnswers = {std::string("")};
   cell() = 99;
-  typeMapValue(program.editors, program.setup.record, link, requesters);
+  typeMapValue(program.editors, program.setup, link, requesters);
   EXPECT_EQ(cell(), 0);
   requesters.textAnswers = {std::string("-5")};
-  typeMapValue(program.editors, program.setup.record, link, requesters);
+  typeMapValue(program.editors, program.setup, link, requesters);
   EXPECT_EQ(cell(), 0);
 }
 

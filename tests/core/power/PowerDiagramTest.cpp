@@ -66,6 +66,8 @@ TEST(PowerDiagram, TheScaleComesFromBinsAboveTheMinimumSpeedAndLabelsBothMaxima)
   // The plot starts at (50, 40); the top tick carries both maxima.
   EXPECT_EQ(textAt(d, {43, 40}) + " " + textAt(d, {57, 40}) + " " + textAt(d, {43, 380}),
             "42.3 38.0 0.0");
+  // Nothing below zero: the zero line carries no torque label and no second tick.
+  EXPECT_EQ(textAt(d, {57, 380}), "<none>");
   const auto blue = polylines(d, powerColours::kCurve1);
   ASSERT_EQ(blue.size(), 2u);
   EXPECT_EQ(blue[1].style, LineStyle::Dash);

@@ -48,8 +48,8 @@ TEST(PowerPrint, ThePageCarriesDataBlockShownCurvesLegendAndCursorValues) {
   // clang-format off
   const std::pair<DrawPoint, std::string> expected[] = {
     {{297.5, 15}, "ORK - Leistungsvergleich"}, {{297.5, 30}, "--- Prüfstand Nord ---"},
-    {{45, 45}, "Temperatur:"}, {{110, 45}, "21"}, {{110, 55}, "1013"}, {{280, 55}, "0.12"},
-    {{410, 65}, "Trägh.-Mom. Schwungmasse:"}, {{540, 65}, "2.5"}, {{545, 65}, "kgm^2"},
+    {{45, 45}, "Temperatur:"}, {{108, 45}, "21"}, {{108, 55}, "1013"}, {{278, 55}, "0.12"},
+    {{410, 65}, "Trägh.-Mom. Schwungmasse:"}, {{538, 65}, "2.5"}, {{545, 65}, "kgm^2"},
     // The current measurement and curve 3; curve 2 is not shown.
     {{55, 90}, "akt. Messung:"}, {{135, 100}, "DIN 70200"}, {{135, 110}, "ignor. Schlepp."},
     {{260, 100}, "lauf1.olv"}, {{200, 90}, "am: 07.05.2018"}, {{55, 120}, "<none>"},

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+
+#include "forms/expertdialog.h"
+#include "ui/app/WindowController.h"
+
+namespace qx {
+
+class FocusLoss;
+class UiContext;
+
+// The expert window: the unit's control values and clocks while the live data run, the
+// calibration byte, the device-type editor of setup files and the switching-angle disc.
+class ExpertWindowController final : public FormController<expertdialog> {
+ public:
+  explicit ExpertWindowController(UiContext& context);
+  ~ExpertWindowController() override;
+
+  // Return (1) and the Execute key (2) take over the device type.
+  void onShortcut(int menuNumber) override;
+  void takeOverDeviceType();
+
+ protected:
+  void fill() override;
+  void update() override;
+
+ private:
+  void connectControls();
+  void connectLayers();
+  void showDeviceTypeEditor();
+  void showValues();
+  void redrawDisc();
+
+  std::unique_ptr<FocusLoss> focusLoss_;
+  int paintedDisc_ = -1;
+};
+
+}  // namespace qx
