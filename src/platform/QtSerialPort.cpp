@@ -3,8 +3,14 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QThread>
+#include <algorithm>
 
 #include "platform/QtText.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
 
 namespace qx {
 
@@ -99,6 +105,18 @@ bool QtSerialPort::readByte(std::uint8_t& byte) {
   if (port_->read(&c, 1) != 1) return false;
   byte = static_cast<std::uint8_t>(c);
   return true;
+}
+
+std::size_t QtSerialPort::bytesToWrite() {
+  if (!port_) return 0;
+  auto queued = static_cast<std::size_t>(std::max<qint64>(port_->bytesToWrite(), 0));
+#ifdef Q_OS_UNIX
+  // Bytes the driver has taken but not yet put on the line.
+  int driver = 0;
+  if (::ioctl(static_cast<int>(port_->handle()), TIOCOUTQ, &driver) == 0 && driver > 0)
+    queued += static_cast<std::size_t>(driver);
+#endif
+  return queued;
 }
 
 void QtSerialPort::waitForMore(int ms) {

@@ -22,6 +22,8 @@ class QtSerialPort final : public BytePort {
   bool write(const std::uint8_t* data, std::size_t size) override;
   std::size_t bytesAvailable() override;
   bool readByte(std::uint8_t& byte) override;
+  // What Qt still buffers plus what the system's driver holds for the line.
+  std::size_t bytesToWrite() override;
   void waitForMore(int ms) override;
   bool lost() const override { return lost_; }
 

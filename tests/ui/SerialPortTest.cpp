@@ -1,9 +1,14 @@
 // The Qt serial port against the simulated unit: line parameters accepted on a pseudo
-// terminal, and a device that goes away and comes back.
+// terminal, and a device that goes away and comes back; its output queue on a bare one.
 
 #include "platform/QtSerialPort.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <vector>
 
 #include "core/app/Program.h"
 #include "core/link/Connection.h"
@@ -53,6 +58,22 @@ TEST_F(QtPortFixture, HangUpIsRecoveredWithoutTouchingTheProgram) {
   EXPECT_FALSE(program.link.unitIdentified);
   ASSERT_TRUE(identifyWithin(20));
   EXPECT_TRUE(link.request('D', 44));
+}
+
+TEST(QtSerialPort, BytesToWriteCountsWhatHasNotLeftForTheLine) {
+  // A terminal whose other end reads nothing: the system's buffers fill, the rest waits.
+  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(::grantpt(master), 0);
+  ASSERT_EQ(::unlockpt(master), 0);
+  QtSerialPort port;
+  ASSERT_TRUE(port.open(::ptsname(master), kWorkingBuffers));
+  EXPECT_EQ(port.bytesToWrite(), 0u);
+  const std::vector<std::uint8_t> bytes(256 * 1024, 0x55);
+  port.write(bytes.data(), bytes.size());
+  EXPECT_GT(port.bytesToWrite(), 0u);
+  port.close();
+  ::close(master);
 }
 
 }  // namespace

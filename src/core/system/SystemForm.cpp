@@ -295,28 +295,37 @@ std::string lambdaWarningText(const ProgramSettings& s) {
   return lambdaThresholdsInOrder(s) ? std::string() : "Lambdaanzeigewerte prüfen!";
 }
 
-SystemTakeOver takeOverSystemFields(ProgramSettings& settings, LogTable& logTable,
-                                    MessageLog& messages, Requesters& requesters,
+SystemTakeOver takeOverSystemFields(ProgramSettings& settings,
+                                    const LogCapacityChange& changeCapacity,
                                     const std::function<std::string(SystemField)>& typedText) {
   SystemTakeOver result;
   for (const SystemFieldInfo& field : kFields) {
-    const std::int32_t previousMaximum = settings.maxLogRecords;
     takeSystemText(settings, field.id, typedText(field.id));
     if (field.id != F::MaxLogRecords) continue;
-    if (logTable.sizeFor(settings.maxLogRecords)) {
-      result.logTableResized = true;
-      continue;
-    }
+    const std::int64_t requested = settings.maxLogRecords;
+    const std::int64_t capacity = changeCapacity(requested);
+    settings.maxLogRecords = static_cast<std::int32_t>(capacity);
+    result.logTableResized = capacity == requested;
+    result.logTableRefused = !result.logTableResized;
+  }
+  return result;
+}
+
+SystemTakeOver takeOverSystemFields(ProgramSettings& settings, LogTable& logTable,
+                                    MessageLog& messages, Requesters& requesters,
+                                    const std::function<std::string(SystemField)>& typedText) {
+  const std::int32_t previousMaximum = settings.maxLogRecords;
+  const auto sizeTable = [&](std::int64_t requested) -> std::int64_t {
+    if (logTable.sizeFor(requested)) return requested;
     requesters.message("Achtung",
                        " Das Datenfeld konnte in dieser Größe nicht angelegt werden.\r\r"
                        "Ggf. ist der Arbeitsspeicher zu klein.\r\r\r"
                        "Es wird die vorherige Größe benutzt.");
-    settings.maxLogRecords = previousMaximum;
     logTable.sizeFor(previousMaximum);
     messages.reportStatus("Loggerdateigröße nicht vorhanden. Standardgröße verwendet");
-    result.logTableRefused = true;
-  }
-  return result;
+    return previousMaximum;
+  };
+  return takeOverSystemFields(settings, sizeTable, typedText);
 }
 
 void eraseUnitEeprom(SerialLink& link, const ProgramSettings& settings, Requesters& requesters,

@@ -5,6 +5,7 @@
 // from systemShownText and, on Return or when a field loses the focus, hands every typed
 // text to takeOverSystemFields and shows every field again.
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -139,6 +140,17 @@ struct SystemTakeOver {
 // big display.
 SystemTakeOver takeOverSystemFields(ProgramSettings& settings, LogTable& logTable,
                                     MessageLog& messages, Requesters& requesters,
+                                    const std::function<std::string(SystemField)>& typedText);
+
+// The data logger's capacity change for a new record maximum: sizes the log table (keeping
+// the records that fit, resetting the logger's cursor and its texts), shows the memory
+// message on a refusal and returns the capacity in effect.
+using LogCapacityChange = std::function<std::int64_t(std::int64_t requested)>;
+
+// The same take-over with the logger's own capacity change: the record maximum becomes the
+// capacity the logger reports back.
+SystemTakeOver takeOverSystemFields(ProgramSettings& settings,
+                                    const LogCapacityChange& changeCapacity,
                                     const std::function<std::string(SystemField)>& typedText);
 
 // "EEPROM löschen": only with an identified unit and while no firmware goes over the line;

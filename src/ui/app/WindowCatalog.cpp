@@ -11,6 +11,7 @@
 #include "ui/mainwin/MainWindowController.h"
 #include "ui/power/PowerWindowController.h"
 #include "ui/setup/SettingsWindowController.h"
+#include "ui/system/SystemWindowController.h"
 #include "ui/testmode/TestWindowController.h"
 
 namespace qx {
@@ -21,6 +22,8 @@ std::unique_ptr<WindowController> createWindowController(WindowId id, UiContext&
       return std::make_unique<MainWindowController>(context);
     case WindowId::Settings:
       return std::make_unique<SettingsWindowController>(context);
+    case WindowId::System:
+      return std::make_unique<SystemWindowController>(context);
     case WindowId::Test:
       return std::make_unique<TestWindowController>(context);
     case WindowId::Logger:
