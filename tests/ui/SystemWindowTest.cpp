@@ -13,6 +13,7 @@
 #include <QTest>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -50,6 +51,8 @@ struct SystemWindowFixture : ::testing::Test, test::AppHarness {
 TEST_F(SystemWindowFixture, FieldsAreTakenOverInOrderWithTheirClamps) {
   openSystem();
   EXPECT_EQ(form().windowTitle(), QStringLiteral("Quarnelix1.E - Systemeinstellungen"));
+  if (const char* folder = std::getenv("QX_SHOT_DIR"))
+    form().grab().save(QString::fromUtf8(folder) + "/system.png");
   EXPECT_EQ(shown(F::ComTimer), QStringLiteral("100"));
   LogTable& table = program().logTable;
   for (int n = 1; n <= 150; ++n) table.storeRecord(n, LogRecord{static_cast<float>(n)});
