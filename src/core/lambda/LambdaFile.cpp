@@ -69,11 +69,11 @@ void appendProbe(Bytes& out, const LambdaTable& table, int probe) {
   for (int row = LambdaTable::kRows; row >= 1; --row) {
     std::string line = throttleLabel(row);
     for (int column = 1; column <= LambdaTable::kColumns; ++column)
-      line += "," + lambdaVoltsText(table.at(column, row, probe));
+      (line += ',') += lambdaVoltsText(table.at(column, row, probe));
     appendLine(out, line);
   }
   std::string axis = "Umin -> ";
-  for (int c = 0; c < LambdaTable::kColumns; ++c) axis += "," + intText(axes::speedRpm(c));
+  for (int c = 0; c < LambdaTable::kColumns; ++c) (axis += ',') += intText(axes::speedRpm(c));
   appendLine(out, axis);
   appendLine(out, "");
 }

@@ -31,9 +31,13 @@ constexpr std::int64_t kShortestRecordLine = 44;
 class LineSource {
  public:
   // The buffer has room behind its end, so a line may be read a few bytes past its end.
-  explicit LineSource(int fd) : fd_(fd), buffer_(kBufferBytes + kRecordLinePadding) {}
+  explicit LineSource(int fd)
+      : fd_(fd), block_(kBufferBytes), buffer_(block_ + kRecordLinePadding) {}
+  // Bytes in memory that fit one block need no larger one: every line of them fits.
   explicit LineSource(std::span<const std::uint8_t> bytes)
-      : memory_(bytes), buffer_(kBufferBytes + kRecordLinePadding) {}
+      : memory_(bytes),
+        block_(std::clamp<std::size_t>(bytes.size(), 1, kBufferBytes)),
+        buffer_(block_ + kRecordLinePadding) {}
 
   bool atEnd() {
     if (begin_ == end_) fill();
@@ -50,7 +54,7 @@ class LineSource {
         begin_ = at + 1;
         return trimCr(line);
       }
-      if (eof_ || (begin_ == 0 && end_ == kBufferBytes)) {
+      if (eof_ || (begin_ == 0 && end_ == block_)) {
         // The last line, or one longer than the whole block.
         std::string_view line(from, end_ - begin_);
         const bool overlong = !eof_;
@@ -76,8 +80,8 @@ class LineSource {
       end_ -= begin_;
       begin_ = 0;
     }
-    while (end_ < kBufferBytes && !eof_) {
-      const ssize_t n = readMore(buffer_.data() + end_, kBufferBytes - end_);
+    while (end_ < block_ && !eof_) {
+      const ssize_t n = readMore(buffer_.data() + end_, block_ - end_);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) {
         eof_ = true;  // a read error ends the file like its end
@@ -110,6 +114,7 @@ class LineSource {
 
   int fd_ = -1;
   std::span<const std::uint8_t> memory_;
+  std::size_t block_;
   std::vector<char> buffer_;
   std::size_t begin_ = 0, end_ = 0;
   bool eof_ = false;

@@ -1,6 +1,7 @@
 #include "core/power/PowerCalc.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -61,15 +62,22 @@ void linear(RunTable& t, const PowerInputs& in, const AirCorrection& air) {
 // "Add. Schlepp." falling as well, interpolated linearly in engine speed.
 void binCurve(const RunTable& t, PowerCurve& c, long long maxSpeed, bool falling) {
   const long long bins = std::min<long long>(maxSpeed / kBinRpm + 1, kPowerBins);
-  for (long long k = 1; k <= bins; ++k) {
-    const auto kb = static_cast<std::size_t>(k);
-    const auto b = static_cast<float>(kBinRpm * k);
-    c[kBinSpeed][kb] = b;
-    float torque = 0, power = 0;
-    for (std::size_t j = 1; j <= kRunRows; ++j) {
-      const float s = t[j][kRunSpeed];
-      if (!(s > 0)) continue;
-      const float s0 = t[j - 1][kRunSpeed];
+  if (bins < 1) return;
+  std::array<float, kPowerBins + 1> torque{}, power{};
+  // A row adds to the bins its speed step crosses. Only bins between the two speeds can be
+  // crossed, so each row visits those (one more on each side for the rounding of the
+  // division) instead of all bins; each bin still sums its rows in row order.
+  for (std::size_t j = 1; j <= kRunRows; ++j) {
+    const float s = t[j][kRunSpeed];
+    const float s0 = t[j - 1][kRunSpeed];
+    if (!(s > 0) || std::isnan(s0)) continue;
+    const auto binAt = [bins](double speed, double side) {
+      return static_cast<long long>(
+          std::clamp(std::floor(speed / kBinRpm) + side, 1.0, static_cast<double>(bins)));
+    };
+    const long long from = binAt(std::min(s, s0), -1), to = binAt(std::max(s, s0), 2);
+    for (long long k = from; k <= to && k <= bins; ++k) {
+      const auto b = static_cast<float>(kBinRpm * k);
       const bool crosses = (s >= b && s0 < b) || (falling && s <= b && s0 > b);
       if (!crosses) continue;
       const double step = static_cast<double>(b) - s0;
@@ -77,11 +85,16 @@ void binCurve(const RunTable& t, PowerCurve& c, long long maxSpeed, bool falling
       const double m0 = t[j - 1][kRunTorque], p0 = t[j - 1][kRunPower];
       const double m = m0 + (t[j][kRunTorque] - m0) / ds * step;
       const double p = p0 + (t[j][kRunPower] - p0) / ds * step;
-      torque = finite(torque + std::fabs(m));
-      power = finite(power + std::fabs(p));
+      const auto kb = static_cast<std::size_t>(k);
+      torque[kb] = finite(torque[kb] + std::fabs(m));
+      power[kb] = finite(power[kb] + std::fabs(p));
     }
-    c[kBinTorque][kb] = torque;
-    c[kBinPower][kb] = power;
+  }
+  for (long long k = 1; k <= bins; ++k) {
+    const auto kb = static_cast<std::size_t>(k);
+    c[kBinSpeed][kb] = static_cast<float>(kBinRpm * k);
+    c[kBinTorque][kb] = torque[kb];
+    c[kBinPower][kb] = power[kb];
   }
 }
 
