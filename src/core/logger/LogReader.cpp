@@ -1,9 +1,14 @@
 #include "core/logger/LogReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
+#include <deque>
+#include <future>
 #include <span>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -121,6 +126,107 @@ class LineSource {
   bool skipToLineEnd_ = false;
 };
 
+// The records of the remaining lines, in file order. A big file's lines are parsed in
+// batches on two helper threads while this thread reads ahead and stores; a small one's on
+// this thread as they come. Both give the same records.
+class RecordSource {
+ public:
+  RecordSource(LineSource& in, bool parallel) : in_(in), parallel_(parallel) {
+    if (parallel_)
+      for (int b = 0; b < kBatches; ++b) free_.push_back(b);
+  }
+  RecordSource(const RecordSource&) = delete;
+  RecordSource& operator=(const RecordSource&) = delete;
+  ~RecordSource() {
+    for (const int b : queue_) batches_[b].done.wait();
+  }
+
+  // The next record, or nullptr at the end of the file.
+  const LogRecord* next() {
+    if (!parallel_) {
+      if (in_.atEnd()) return nullptr;
+      const std::string_view line = in_.next();
+      single_ = parseRecordLinePadded(line.data(), line.size());
+      return &single_;
+    }
+    while (current_ < 0 || position_ == batches_[current_].records.size()) {
+      if (current_ >= 0) free_.push_back(current_);
+      current_ = -1;
+      launchFree();
+      if (queue_.empty()) return nullptr;
+      current_ = queue_.front();
+      queue_.pop_front();
+      batches_[current_].done.get();
+      position_ = 0;
+    }
+    return &batches_[current_].records[position_++];
+  }
+
+ private:
+  static constexpr int kBatches = 3;  // two being parsed, one being stored
+  static constexpr std::size_t kBatchLines = 16384;
+
+  // Lines copied one after another; a line's parse may read into the next one or into the
+  // padding behind the last, never beyond.
+  struct Batch {
+    std::vector<char> bytes;
+    std::vector<std::uint32_t> ends;
+    std::vector<LogRecord> records;
+    std::future<void> done;
+  };
+
+  static void parse(Batch& b) {
+    b.records.resize(b.ends.size());
+    std::uint32_t begin = 0;
+    for (std::size_t k = 0; k < b.ends.size(); ++k) {
+      b.records[k] = parseRecordLinePadded(b.bytes.data() + begin, b.ends[k] - begin);
+      begin = b.ends[k];
+    }
+  }
+
+  void fill(Batch& b) {
+    b.bytes.clear();
+    b.ends.clear();
+    while (b.ends.size() < kBatchLines && !in_.atEnd()) {
+      const std::string_view line = in_.next();
+      b.bytes.insert(b.bytes.end(), line.begin(), line.end());
+      b.ends.push_back(static_cast<std::uint32_t>(b.bytes.size()));
+    }
+    b.bytes.resize(b.bytes.size() + kRecordLinePadding);
+  }
+
+  void launchFree() {
+    while (!free_.empty() && !in_.atEnd()) {
+      const int index = free_.back();
+      free_.pop_back();
+      Batch& b = batches_[index];
+      fill(b);
+      try {
+        b.done = std::async(std::launch::async, [&b] { parse(b); });
+      } catch (const std::system_error&) {
+        // No thread to be had: the batch is parsed here.
+        std::promise<void> parsed;
+        parse(b);
+        parsed.set_value();
+        b.done = parsed.get_future();
+      }
+      queue_.push_back(index);
+    }
+  }
+
+  LineSource& in_;
+  const bool parallel_;
+  LogRecord single_{};
+  std::array<Batch, kBatches> batches_;
+  std::vector<int> free_;
+  std::deque<int> queue_;
+  int current_ = -1;
+  std::size_t position_ = 0;
+};
+
+// Files from this size on are parsed on helper threads.
+constexpr std::int64_t kParallelFromBytes = 4 << 20;
+
 void readHeader(LoggerState& state, LineSource& in) {
   auto line = [&in]() { return in.atEnd() ? std::string_view() : in.next(); };
   line();  // the file's own name: the name it is read under counts
@@ -159,14 +265,16 @@ void sizeForEstimate(LogTable& table, ProgramSettings& settings, std::int64_t es
 }
 
 void readRecords(LoggerState& state, LogTable& table, ProgramSettings& settings, LineSource& in,
-                 std::int64_t estimate, LoggerPorts& ports) {
+                 std::int64_t size, std::int64_t estimate, LoggerPorts& ports) {
+  RecordSource records(in, size >= kParallelFromBytes && std::thread::hardware_concurrency() > 1);
   int i = 0;
   // The record at which the shown percentage changes next (no division per record).
   std::int64_t nextShownAt = 1;
-  while (!in.atEnd() && i < table.capacity()) {
+  while (i < table.capacity()) {
+    const LogRecord* record = records.next();
+    if (!record) break;
     ++i;
-    const std::string_view line = in.next();
-    table.storeRecord(i, parseRecordLinePadded(line.data(), line.size()));
+    table.storeRecord(i, *record);
     if (i >= nextShownAt) {
       const std::int64_t percent = static_cast<std::int64_t>(i) * 100 / estimate;
       state.shown.dataPoint = intText(i) + " (~" + intText(percent) + "%)";
@@ -204,7 +312,7 @@ void readLog(LoggerState& state, LogTable& table, ProgramSettings& settings, Lin
   // that are filled cost memory.
   table.reserveStorage(std::min<std::int64_t>(size / kShortestRecordLine, LogTable::kMaxCapacity));
   state.shown.progressMaximum = table.capacity();
-  readRecords(state, table, settings, in, estimate, ports);
+  readRecords(state, table, settings, in, size, estimate, ports);
   table.trimStorage();
   state.shown.dataPoint = intText(table.count()) + " / " + intText(table.capacity());
   ports.messages.reportStatus("Logger-Datei " + state.fileName + " gelesen");

@@ -72,6 +72,18 @@ bool LogTable::sizeFor(std::int64_t maxRecords) {
 bool LogTable::growStorage(std::int64_t rows) {
   rows = std::min<std::int64_t>(rows, kMaxCapacity + 1);
   if (!mayTake((rows - static_cast<std::int64_t>(storageRows_)) * kRowBytes)) return false;
+  if (count_ == 0) {
+    // Nothing to keep: a fresh block, advised for large pages before its first write (a
+    // block moved by realloc would get small pages only).
+    auto* fresh =
+        static_cast<float*>(std::calloc(static_cast<std::size_t>(rows), sizeof(LogRecord)));
+    if (!fresh) return false;
+    adviseLargePages(fresh, static_cast<std::size_t>(rows) * sizeof(LogRecord));
+    std::free(data_);
+    data_ = fresh;
+    storageRows_ = static_cast<std::size_t>(rows);
+    return true;
+  }
   // realloc moves large blocks by remapping pages, without copying them. Rows beyond
   // count are never read, so the new ones need not be cleared.
   void* grown = std::realloc(data_, static_cast<std::size_t>(rows) * sizeof(LogRecord));

@@ -193,5 +193,49 @@ TEST_F(LogReaderFixture, SavingALoadedLogWritesItsRecordsUnderItsName) {
   EXPECT_FALSE(state.logging);
 }
 
+// A file of some megabytes is parsed in batches on helper threads: every record still lands
+// in its row, whatever its line looks like, and a table that cannot grow stops at its last
+// row as with a small file.
+TEST_F(LogReaderFixture, ABigFileGivesTheRecordsOfItsLinesInOrder) {
+  const std::string odd[] = {
+      "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30",
+      "-5,,0.5,x,-0.25", "99999999999,1e3,+7,", "8"};
+  const LogRecord oddRecords[] = {
+      {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19},
+      {-5, 0, 0.5f, 0},
+      {99999999999.0f, 1000, 7},
+      {}};  // a field without a comma behind it is 0
+  std::string text = kHeader;
+  std::vector<LogRecord> expected;
+  for (int n = 1; text.size() < (5u << 20); ++n) {
+    if (n % 997 == 0) {
+      text += odd[n / 997 % 4] + std::string(n % 2 ? "\r\n" : "\n");
+      expected.push_back(oddRecords[n / 997 % 4]);
+    } else if (n == 30000) {
+      text += "7,8,9," + std::string(140000, 'x') + ",5\r\n";  // cut at 128 KiB
+      expected.push_back({7, 8, 9});
+    } else {
+      text += std::to_string(n * 100) + ",4230," + std::to_string(n % 101) +
+              ",71,24,0.85,0.80,0.00,1,0,0,0,1,-12,2150,,,,\r\n";
+      expected.push_back({n * 100.0f, 4230, static_cast<float>(n % 101), 71, 24, 0.85f, 0.8f, 0, 1,
+                          0, 0, 0, 1, -12, 2150});
+    }
+  }
+  const std::string path = write("riesig.olg", text);
+  const int all = static_cast<int>(expected.size());
+  // With 1 MB free the table stops growing long before the end of the file.
+  for (const std::int64_t freeBytes : {1LL << 30, 1LL << 20}) {
+    ASSERT_TRUE(table.sizeFor(100));
+    freeMemory(freeBytes);
+    load(path);
+    const int count = freeBytes > (1 << 20) ? all : static_cast<int>(table.capacity());
+    ASSERT_LT(count, freeBytes > (1 << 20) ? all + 1 : all);
+    ASSERT_EQ(table.count(), count);
+    for (int r = 1; r <= count; ++r)
+      for (int col = 0; col < kLogColumns; ++col)
+        ASSERT_EQ(table.at(r, col), expected[r - 1][col]) << "row " << r << " column " << col;
+  }
+}
+
 }  // namespace
 }  // namespace qx
