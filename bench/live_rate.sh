@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # How many "D" commands a second the simulated unit receives from the running program
 # (virtual display), against the line-rate bound of one COM period plus the 45-byte exchange
-# (8.6 ms), and the program's CPU time per tick.
+# (8.6 ms) plus the exchanges the open windows add to a cycle ("A" 8 bytes while the settings
+# window is open, "P" 37 bytes while the expert window is open, at the same time a byte), and
+# the program's CPU time per tick.
 #   bench/live_rate.sh BUILD_DIR [seconds] [COM timer ms, default 100] [all]
 # With "all" every window of the program is open, otherwise only the main window.
 set -euo pipefail
@@ -53,10 +55,17 @@ awk -v s="$seconds" '$2 == "D" { t[n++] = $1 }
 count=$(wc -l < "$work/gaps.txt")
 median=$(sed -n "$(((count + 1) / 2))p" "$work/gaps.txt")
 read -r c0 c1 hz < "$work/cpu.txt"
+# The other exchanges over the same window: "A" and "P" per "D".
+read -r extraA extraP < <(awk -v s="$seconds" '{ t[n] = $1; c[n++] = $2 }
+  END { for (i = n - 1; i >= 0; i--) if (c[i] == "D") { last = t[i]; break }
+        for (i = 0; i < n; i++) if (t[i] > last - s * 1000 && t[i] <= last) k[c[i]]++
+        d = k["D"] > 0 ? k["D"] : 1; printf "%.3f %.3f\n", k["A"] / d, k["P"] / d }' "$work/trace.txt")
 awk -v s="$seconds" -v com="$com" -v n="$count" -v med="$median" -v c0="$c0" -v c1="$c1" \
-    -v hz="$hz" -v windows="${extra:+all windows}" 'BEGIN {
-  bound = 1000 / (com + 8.6); rate = n / s
+    -v hz="$hz" -v windows="${extra:+all windows}" -v a="$extraA" -v p="$extraP" 'BEGIN {
+  byte = 8.6 / 45; tick = com + 8.6 + a * 8 * byte + p * 37 * byte
+  bound = 1000 / tick; rate = n / s
   if (windows == "") windows = "main window"
   printf "COM timer %d ms (%s): bound %.1f a second, reached %.1f %%; median distance %.2f ms (bound %.1f ms)\n",
-         com, windows, bound, 100 * rate / bound, med, com + 8.6
+         com, windows, bound, 100 * rate / bound, med, tick
+  if (a > 0 || p > 0) printf "exchanges per D: A %.2f, P %.2f\n", a, p
   printf "CPU time per tick: %.2f ms\n", (n > 0 ? (c1 - c0) * 1000 / hz / n : 0) }'

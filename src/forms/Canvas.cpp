@@ -1,5 +1,6 @@
 #include "forms/Canvas.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace qx {
@@ -9,8 +10,10 @@ Canvas::Canvas(QWidget* area, int x, int y, int w, int h) : QWidget(area) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Canvas::paintEvent(QPaintEvent*) {
+void Canvas::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  // A partial repaint: the paint function may leave out what lies outside.
+  if (event->region() != QRegion(rect())) painter.setClipRegion(event->region());
   if (paintFunction)
     paintFunction(painter);
   else

@@ -25,6 +25,7 @@ struct DrawLine {
   Rgb colour;
   double width = 1;
   LineStyle style = LineStyle::Solid;
+  friend bool operator==(const DrawLine&, const DrawLine&) = default;
 };
 
 // How a text stands at its anchor point.
@@ -42,6 +43,7 @@ struct TextStyle {
   // Degrees counter-clockwise about the anchor (90: reading upwards); the alignment applies
   // along the turned text.
   double angle = 0;
+  friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };
 
 // A one-line text anchored at `at` (by default its top-left corner).
@@ -50,6 +52,7 @@ struct DrawText {
   std::string text;
   Rgb colour;
   TextStyle style{};
+  friend bool operator==(const DrawText&, const DrawText&) = default;
 };
 
 struct DrawCircle {
@@ -58,6 +61,7 @@ struct DrawCircle {
   Rgb colour;
   bool filled = false;
   double width = 1;
+  friend bool operator==(const DrawCircle&, const DrawCircle&) = default;
 };
 
 // An axis-parallel box: filled, outlined, or both.
@@ -69,6 +73,7 @@ struct DrawRect {
   bool outlined = false;
   Rgb outline;
   double width = 1;
+  friend bool operator==(const DrawRect&, const DrawRect&) = default;
 };
 
 // A box filled with a linear gradient from `from` to `to` (left to right, or top to bottom).
@@ -77,6 +82,7 @@ struct DrawGradientRect {
   double w = 0, h = 0;
   Rgb from, to;
   bool vertical = false;
+  friend bool operator==(const DrawGradientRect&, const DrawGradientRect&) = default;
 };
 
 // Connected line segments; closed and filled make it a polygon.
@@ -88,6 +94,7 @@ struct DrawPolyline {
   bool closed = false;
   bool filled = false;
   Rgb fill;
+  friend bool operator==(const DrawPolyline&, const DrawPolyline&) = default;
 };
 
 // A circular arc: angles in degrees, 0 at three o'clock, counter-clockwise positive.
@@ -97,6 +104,7 @@ struct DrawArc {
   double startDeg = 0, spanDeg = 0;
   Rgb colour;
   double width = 1;
+  friend bool operator==(const DrawArc&, const DrawArc&) = default;
 };
 
 using DrawItem =

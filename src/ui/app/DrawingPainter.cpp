@@ -2,10 +2,18 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLinearGradient>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRegion>
+#include <QStaticText>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <type_traits>
 
 #include "core/draw/Drawing.h"
 #include "platform/QtText.h"
@@ -39,6 +47,115 @@ QPointF pt(const DrawPoint& p) {
   return {p.x, p.y};
 }
 
+// A text laid out once for a font and resolution: windows draw the same labels and values
+// tick after tick, and shaping them anew each time was most of a redraw.
+struct LaidOutText {
+  QStaticText text;
+  double width = 0, height = 0;
+};
+
+bool onScreen(const QPaintDevice* device) {
+  if (!device) return false;
+  const int type = device->devType();
+  return type == QInternal::Widget || type == QInternal::Image || type == QInternal::Pixmap;
+}
+
+const LaidOutText& laidOut(const QString& text, const QFont& font, const QPaintDevice* device) {
+  static QHash<QString, LaidOutText> cache;
+  constexpr qsizetype kMaxTexts = 8192;  // changing texts (clocks, counters) must not pile up
+  const QString key = font.key() + QChar(0x1f) + QString::number(device->logicalDpiX()) +
+                      QChar(0x1f) + QString::number(device->logicalDpiY()) + QChar(0x1f) + text;
+  auto found = cache.constFind(key);
+  if (found != cache.constEnd()) return *found;
+  if (cache.size() >= kMaxTexts) cache.clear();
+  LaidOutText t;
+  t.text = QStaticText(text);
+  t.text.setTextFormat(Qt::PlainText);
+  const QFontMetricsF metrics(font, const_cast<QPaintDevice*>(device));
+  t.width = metrics.horizontalAdvance(text);
+  t.height = metrics.height();
+  return *cache.insert(key, std::move(t));
+}
+
+// The font a text is painted in: the area's own, changed by the text's style.
+QFont styledFont(const QFont& base, const TextStyle& style, double fontScale) {
+  if (!(style.size > 0 || style.bold || style.fixedPitch)) return base;
+  QFont f = base;
+  if (style.fixedPitch) {
+    f.setFamily(QStringLiteral("Courier"));
+    f.setStyleHint(QFont::TypeWriter);
+  }
+  if (style.size > 0) f.setPointSizeF(style.size * fontScale);
+  f.setBold(style.bold);
+  return f;
+}
+
+// A text's size in its font; laid out once on screen, measured each time elsewhere.
+struct MeasuredText {
+  double w = 0, h = 0;
+  const LaidOutText* cached = nullptr;
+};
+MeasuredText measure(const QString& text, const QFont& font, const QPaintDevice* device) {
+  if (onScreen(device)) {
+    const LaidOutText& t = laidOut(text, font, device);
+    return {t.width, t.height, &t};
+  }
+  const QFontMetricsF metrics(font, const_cast<QPaintDevice*>(device));
+  return {metrics.horizontalAdvance(text), metrics.height(), nullptr};
+}
+
+// The text's box relative to its anchor.
+QRectF textBox(const TextStyle& style, double w, double h) {
+  double x = 0, y = 0;
+  if (style.h == HAlign::Centre) x -= w / 2;
+  if (style.h == HAlign::Right) x -= w;
+  if (style.v == VAlign::Middle) y -= h / 2;
+  if (style.v == VAlign::Bottom) y -= h;
+  return {x, y, w, h};
+}
+
+// Where an item may paint, in drawing coordinates: generous by a pen width, glyphs reaching
+// beyond their advance and a turned text's whole circle.
+QRectF itemBounds(const DrawItem& item, const QFont& font, const QPaintDevice* device,
+                  double fontScale) {
+  const auto box = [](double x1, double y1, double x2, double y2, double margin) {
+    return QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
+                  QPointF(std::max(x1, x2), std::max(y1, y2)))
+        .adjusted(-margin, -margin, margin, margin);
+  };
+  return std::visit(
+      [&](const auto& i) -> QRectF {
+        using T = std::decay_t<decltype(i)>;
+        if constexpr (std::is_same_v<T, DrawLine>) {
+          return box(i.from.x, i.from.y, i.to.x, i.to.y, i.width + 2);
+        } else if constexpr (std::is_same_v<T, DrawText>) {
+          const MeasuredText m = measure(toQ(i.text), styledFont(font, i.style, fontScale), device);
+          if (i.style.angle != 0) {
+            const double r = std::hypot(m.w, m.h) + m.h;
+            return box(i.at.x - r, i.at.y - r, i.at.x + r, i.at.y + r, 2);
+          }
+          const QRectF t = textBox(i.style, m.w, m.h).translated(i.at.x, i.at.y);
+          return t.adjusted(-m.h / 2 - 2, -2, m.h / 2 + 2, 2);
+        } else if constexpr (std::is_same_v<T, DrawCircle> || std::is_same_v<T, DrawArc>) {
+          const double r = i.radius;
+          return box(i.centre.x - r, i.centre.y - r, i.centre.x + r, i.centre.y + r, i.width + 2);
+        } else if constexpr (std::is_same_v<T, DrawRect>) {
+          return box(i.topLeft.x, i.topLeft.y, i.topLeft.x + i.w, i.topLeft.y + i.h, i.width + 2);
+        } else if constexpr (std::is_same_v<T, DrawGradientRect>) {
+          return box(i.topLeft.x, i.topLeft.y, i.topLeft.x + i.w, i.topLeft.y + i.h, 2);
+        } else {
+          if (i.points.empty()) return {};
+          double x1 = i.points[0].x, x2 = x1, y1 = i.points[0].y, y2 = y1;
+          for (const DrawPoint& q : i.points) {
+            x1 = std::min(x1, q.x), x2 = std::max(x2, q.x);
+            y1 = std::min(y1, q.y), y2 = std::max(y2, q.y);
+          }
+          return box(x1, y1, x2, y2, 2 * i.width + 2);
+        }
+      },
+      item);
+}
+
 struct ItemPainter {
   QPainter& painter;
   const QColor background;
@@ -50,33 +167,20 @@ struct ItemPainter {
   }
   void operator()(const DrawText& t) const {
     const QFont saved = painter.font();
-    if (t.style.size > 0 || t.style.bold || t.style.fixedPitch) {
-      QFont f = saved;
-      if (t.style.fixedPitch) {
-        f.setFamily(QStringLiteral("Courier"));
-        f.setStyleHint(QFont::TypeWriter);
-      }
-      if (t.style.size > 0) f.setPointSizeF(t.style.size * fontScale);
-      f.setBold(t.style.bold);
-      painter.setFont(f);
-    }
+    painter.setFont(styledFont(saved, t.style, fontScale));
     const QString text = toQ(t.text);
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double w = metrics.horizontalAdvance(text);
-    const double h = metrics.height();
+    const MeasuredText m = measure(text, painter.font(), painter.device());
     // The box relative to the anchor; a turned text turns about its anchor.
-    double x = 0, y = 0;
-    if (t.style.h == HAlign::Centre) x -= w / 2;
-    if (t.style.h == HAlign::Right) x -= w;
-    if (t.style.v == VAlign::Middle) y -= h / 2;
-    if (t.style.v == VAlign::Bottom) y -= h;
+    const QRectF box = textBox(t.style, m.w, m.h);
     painter.save();
     painter.translate(t.at.x, t.at.y);
     if (t.style.angle != 0) painter.rotate(-t.style.angle);
-    const QRectF box(x, y, w, h);
     if (t.style.opaque) painter.fillRect(box, background);
     painter.setPen(colourOf(t.colour));
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    if (m.cached)
+      painter.drawStaticText(box.topLeft(), m.cached->text);
+    else
+      painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     painter.restore();
     painter.setFont(saved);
   }
@@ -130,7 +234,35 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const PaintOptions&
   if (options.fillBackground) painter.fillRect(painter.window(), background);
   painter.setRenderHint(QPainter::Antialiasing, options.antialiased);
   const ItemPainter paint{painter, background, options.fontScale};
-  for (const DrawItem& item : drawing.items) std::visit(paint, item);
+  // When only a part of the area is repainted, the items clear of it are left out.
+  const QRectF clip = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
+  const bool partial = !clip.isNull() && onScreen(painter.device()) &&
+                       !clip.contains(QRectF(0, 0, drawing.width, drawing.height));
+  const QFont font = painter.font();
+  for (const DrawItem& item : drawing.items) {
+    if (partial && !itemBounds(item, font, painter.device(), options.fontScale).intersects(clip))
+      continue;
+    std::visit(paint, item);
+  }
+}
+
+QRegion changedRegion(const Drawing& before, const Drawing& after, const QWidget& area,
+                      double fontScale, double scale) {
+  const QRect whole(0, 0, area.width(), area.height());
+  if (before.width != after.width || before.height != after.height ||
+      before.background != after.background || before.items.size() != after.items.size())
+    return whole;
+  QRegion changed;
+  for (std::size_t i = 0; i < after.items.size(); ++i) {
+    if (before.items[i] == after.items[i]) continue;
+    for (const DrawItem* item : {&before.items[i], &after.items[i]}) {
+      const QRectF b = itemBounds(*item, area.font(), &area, fontScale);
+      changed += QRectF(b.x() * scale, b.y() * scale, b.width() * scale, b.height() * scale)
+                     .toAlignedRect()
+                     .adjusted(-1, -1, 1, 1);
+    }
+  }
+  return changed & whole;
 }
 
 }  // namespace qx

@@ -3,6 +3,8 @@
 // function paints a window's drawing area and a printed page.
 
 class QPainter;
+class QRegion;
+class QWidget;
 
 namespace qx {
 
@@ -17,6 +19,13 @@ struct PaintOptions {
   double fontScale = 1;
 };
 
+// Items clear of the painter's clip (a partial repaint on screen) are left out.
 void paintDrawing(QPainter& painter, const Drawing& drawing, const PaintOptions& options = {});
+
+// Where `after` differs from `before` when painted into the area with the area's font and
+// scaled by `scale`: the part of the area to repaint (all of it when the drawings differ in
+// size or items).
+QRegion changedRegion(const Drawing& before, const Drawing& after, const QWidget& area,
+                      double fontScale = 1, double scale = 1);
 
 }  // namespace qx

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
 
 #include "core/app/Program.h"
 #include "core/expert/ExpertWindow.h"
@@ -156,7 +157,11 @@ void ExpertWindowController::update() {
   const int revision = context_.program.expertWindow.discRevision;
   if (paintedDisc_ != revision) {
     paintedDisc_ = revision;
-    form().discCanvas->update();
+    Canvas& area = *form().discCanvas;
+    const Drawing& disc = context_.program.expertWindow.disc;
+    const QRegion changed = changedRegion(shownDisc_, disc, area, 72.0 / area.logicalDpiY());
+    if (!changed.isEmpty()) area.update(changed);
+    shownDisc_ = disc;
   }
 }
 

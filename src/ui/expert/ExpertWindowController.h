@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/draw/Drawing.h"
 #include "forms/expertdialog.h"
 #include "ui/app/WindowController.h"
 
@@ -34,6 +35,8 @@ class ExpertWindowController final : public FormController<expertdialog> {
 
   std::unique_ptr<FocusLoss> focusLoss_;
   int paintedDisc_ = -1;
+  // The disc as last handed to its drawing area: only what changed since is repainted.
+  Drawing shownDisc_;
 };
 
 }  // namespace qx

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 
 #include "core/app/Program.h"
 #include "core/lambda/LambdaDrawing.h"
@@ -184,7 +185,10 @@ void LambdaLoggerController::update() {
     f.commentField->setText(toQ(s.comment));
     shownComment_ = s.comment;
   }
-  f.tableCanvas->update();
+  // A live table changes a cell or two a tick.
+  const QRegion changed = changedRegion(shownTable_, s.table, *f.tableCanvas);
+  if (!changed.isEmpty()) f.tableCanvas->update(changed);
+  shownTable_ = s.table;
 }
 
 }  // namespace qx

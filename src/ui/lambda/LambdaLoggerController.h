@@ -38,6 +38,8 @@ class LambdaLoggerController final : public FormController<lambdalogger> {
   std::unique_ptr<QObject> focusWatcher_;
   Drawing legend_;
   std::optional<std::string> shownComment_;
+  // The table as last handed to the drawing area: only what changed since is repainted.
+  Drawing shownTable_;
 };
 
 }  // namespace qx
