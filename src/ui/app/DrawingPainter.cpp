@@ -2,10 +2,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRect>
+#include <QTransform>
+#include <algorithm>
 
 #include "core/draw/Drawing.h"
 #include "platform/QtText.h"
@@ -37,6 +41,44 @@ QPen pen(const Rgb& c, double width, LineStyle style = LineStyle::Solid) {
 
 QPointF pt(const DrawPoint& p) {
   return {p.x, p.y};
+}
+
+// Writes the runs of pixels straight into the image the painter paints on, when that gives
+// what the painter would paint: a 32-bit image of its own, no clipping, a transform that only
+// moves and scales, an opaque colour painted over. False leaves the runs to the painter.
+bool fillSpansDirectly(QPainter& painter, const DrawColumnSpans& s) {
+  QPaintDevice* device = painter.device();
+  if (device == nullptr || device->devType() != QInternal::Image || painter.hasClipping() ||
+      s.colour.a != 255 || painter.opacity() != 1 ||
+      painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+    return false;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format format = image->format();
+  if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+       format != QImage::Format_ARGB32_Premultiplied) ||
+      !image->isDetached())
+    return false;
+  const QTransform t = painter.combinedTransform();
+  if (t.type() > QTransform::TxScale || t.m11() <= 0 || t.m22() <= 0) return false;
+  // Each drawing pixel is a unit box; its corners go to the device's pixel grid.
+  auto deviceX = [&t](int x) { return qRound(t.m11() * x + t.dx()); };
+  auto deviceY = [&t](int y) { return qRound(t.m22() * y + t.dy()); };
+  const QRgb pixel = qRgb(s.colour.r, s.colour.g, s.colour.b);
+  const int width = image->width(), height = image->height();
+  const qsizetype stride = image->bytesPerLine();
+  uchar* bits = image->bits();
+  for (std::size_t i = 0; i < s.spans.size(); ++i) {
+    const ColumnSpan& span = s.spans[i];
+    if (span.top > span.bottom) continue;
+    const int x = s.left + static_cast<int>(i);
+    const int x0 = std::max(0, deviceX(x)), x1 = std::min(width, deviceX(x + 1));
+    const int y0 = std::max(0, deviceY(span.top)), y1 = std::min(height, deviceY(span.bottom + 1));
+    for (int y = y0; y < y1; ++y) {
+      auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+      std::fill(row + x0, row + std::max(x0, x1), pixel);
+    }
+  }
+  return true;
 }
 
 struct ItemPainter {
@@ -116,6 +158,20 @@ struct ItemPainter {
     } else {
       painter.drawPolyline(poly);
     }
+  }
+  void operator()(const DrawColumnSpans& s) const {
+    if (fillSpansDirectly(painter, s)) return;
+    QList<QRect> rects;
+    rects.reserve(static_cast<qsizetype>(s.spans.size()));
+    for (std::size_t i = 0; i < s.spans.size(); ++i)
+      if (s.spans[i].top <= s.spans[i].bottom)
+        rects.append(QRect(s.left + static_cast<int>(i), s.spans[i].top, 1,
+                           s.spans[i].bottom - s.spans[i].top + 1));
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colourOf(s.colour));
+    painter.drawRects(rects.constData(), static_cast<int>(rects.size()));
+    painter.restore();
   }
   void operator()(const DrawArc& a) const {
     painter.setPen(pen(a.colour, a.width));
