@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QTransform>
 #include <algorithm>
+#include <array>
 
 #include "core/draw/Drawing.h"
 #include "platform/QtText.h"
@@ -43,42 +44,63 @@ QPointF pt(const DrawPoint& p) {
   return {p.x, p.y};
 }
 
-// Writes the runs of pixels straight into the image the painter paints on, when that gives
-// what the painter would paint: a 32-bit image of its own, no clipping, a transform that only
-// moves and scales, an opaque colour painted over. False leaves the runs to the painter.
-bool fillSpansDirectly(QPainter& painter, const DrawColumnSpans& s) {
+// The image the painter paints on, when writing pixels straight into it gives what the
+// painter would paint: a 32-bit image of its own, no clipping, a transform that only moves
+// and scales, and an opaque colour painted over.
+QImage* directTarget(QPainter& painter, const Rgb& colour) {
   QPaintDevice* device = painter.device();
   if (device == nullptr || device->devType() != QInternal::Image || painter.hasClipping() ||
-      s.colour.a != 255 || painter.opacity() != 1 ||
+      colour.a != 255 || painter.opacity() != 1 ||
       painter.compositionMode() != QPainter::CompositionMode_SourceOver)
-    return false;
+    return nullptr;
   auto* image = static_cast<QImage*>(device);
   const QImage::Format format = image->format();
   if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
        format != QImage::Format_ARGB32_Premultiplied) ||
       !image->isDetached())
-    return false;
+    return nullptr;
   const QTransform t = painter.combinedTransform();
-  if (t.type() > QTransform::TxScale || t.m11() <= 0 || t.m22() <= 0) return false;
-  // Each drawing pixel is a unit box; its corners go to the device's pixel grid.
+  if (t.type() > QTransform::TxScale || t.m11() <= 0 || t.m22() <= 0) return nullptr;
+  return image;
+}
+
+// Fills the runs into the image. Each pixel of the drawing is a unit box whose corners go
+// to the image's pixel grid. The columns are taken in groups and each group is written row
+// by row, so that every row of the image is visited once per group rather than once per
+// column.
+void fillSpans(QImage& image, const QTransform& t, const DrawColumnSpans& s) {
+  struct DeviceRun {
+    int x0, x1, y0, y1;
+  };
+  constexpr std::size_t kGroup = 16;
+  std::array<DeviceRun, kGroup> runs;
   auto deviceX = [&t](int x) { return qRound(t.m11() * x + t.dx()); };
   auto deviceY = [&t](int y) { return qRound(t.m22() * y + t.dy()); };
   const QRgb pixel = qRgb(s.colour.r, s.colour.g, s.colour.b);
-  const int width = image->width(), height = image->height();
-  const qsizetype stride = image->bytesPerLine();
-  uchar* bits = image->bits();
-  for (std::size_t i = 0; i < s.spans.size(); ++i) {
-    const ColumnSpan& span = s.spans[i];
-    if (span.top > span.bottom) continue;
-    const int x = s.left + static_cast<int>(i);
-    const int x0 = std::max(0, deviceX(x)), x1 = std::min(width, deviceX(x + 1));
-    const int y0 = std::max(0, deviceY(span.top)), y1 = std::min(height, deviceY(span.bottom + 1));
-    for (int y = y0; y < y1; ++y) {
+  const int width = image.width(), height = image.height();
+  const qsizetype stride = image.bytesPerLine();
+  uchar* bits = image.bits();
+  for (std::size_t g = 0; g < s.spans.size(); g += kGroup) {
+    std::size_t n = 0;
+    int top = height, bottom = 0;
+    for (std::size_t i = g; i < std::min(s.spans.size(), g + kGroup); ++i) {
+      const ColumnSpan& span = s.spans[i];
+      const int x = s.left + static_cast<int>(i);
+      const DeviceRun run{std::max(0, deviceX(x)), std::min(width, deviceX(x + 1)),
+                          std::max(0, deviceY(span.top)),
+                          std::min(height, deviceY(span.bottom + 1))};
+      if (run.x0 >= run.x1 || run.y0 >= run.y1) continue;
+      runs[n++] = run;
+      top = std::min(top, run.y0);
+      bottom = std::max(bottom, run.y1);
+    }
+    for (int y = top; y < bottom; ++y) {
       auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
-      std::fill(row + x0, row + std::max(x0, x1), pixel);
+      for (std::size_t k = 0; k < n; ++k)
+        if (runs[k].y0 <= y && y < runs[k].y1)
+          for (int x = runs[k].x0; x < runs[k].x1; ++x) row[x] = pixel;
     }
   }
-  return true;
 }
 
 struct ItemPainter {
@@ -160,7 +182,10 @@ struct ItemPainter {
     }
   }
   void operator()(const DrawColumnSpans& s) const {
-    if (fillSpansDirectly(painter, s)) return;
+    if (QImage* image = directTarget(painter, s.colour)) {
+      fillSpans(*image, painter.combinedTransform(), s);
+      return;
+    }
     QList<QRect> rects;
     rects.reserve(static_cast<qsizetype>(s.spans.size()));
     for (std::size_t i = 0; i < s.spans.size(); ++i)
