@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <initializer_list>
 #include <string>
-#include <type_traits>
 
 #include "core/draw/Drawing.h"
 #include "ui/app/DrawingPainter.h"
@@ -28,25 +28,16 @@ std::string pixels(const QImage& image) {
   return out;
 }
 
-template <typename Device>
-QImage painted(const Drawing& d, int ratio, bool clipped) {
-  Device device = [&] {
-    if constexpr (std::is_same_v<Device, QImage>)
-      return QImage(d.width * ratio, d.height * ratio, QImage::Format_RGB32);
-    else
-      return QPixmap(d.width * ratio, d.height * ratio);
-  }();
-  device.setDevicePixelRatio(ratio);
-  device.fill(Qt::white);
-  {
-    QPainter painter(&device);
-    if (clipped) painter.setClipRect(0, 0, d.width, d.height);
-    paintDrawing(painter, d, {.fillBackground = false});
-  }
-  if constexpr (std::is_same_v<Device, QImage>)
-    return device.convertToFormat(QImage::Format_RGB32);
-  else
-    return device.toImage().convertToFormat(QImage::Format_RGB32);
+// The device's picture after painting the drawing on white.
+QImage painted(QPaintDevice& device, const Drawing& d, bool clipped) {
+  QPainter painter(&device);
+  painter.fillRect(0, 0, d.width, d.height, Qt::white);
+  if (clipped) painter.setClipRect(0, 0, d.width, d.height);
+  paintDrawing(painter, d, {.fillBackground = false});
+  painter.end();
+  if (auto* image = dynamic_cast<QImage*>(&device))
+    return image->convertToFormat(QImage::Format_RGB32);
+  return static_cast<QPixmap&>(device).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 TEST(DrawingPainter, ColumnRunsFillTheSamePixelsOnEveryDevice) {
@@ -56,26 +47,23 @@ TEST(DrawingPainter, ColumnRunsFillTheSamePixelsOnEveryDevice) {
   // Column 1 rows 1..2, column 2 empty, column 3 from row 2 on past the bottom edge, column
   // 4 full, and a column past the right edge.
   d.items.emplace_back(DrawColumnSpans{1, {{1, 2}, {0, -1}, {2, 9}, {0, 3}, {0, 3}}, {255, 0, 0}});
-  const std::string one =
-      "....r\n"
-      ".r..r\n"
-      ".r.rr\n"
-      "...rr\n";
-  // At device pixel ratio 2 every pixel of the drawing is two by two.
-  const std::string two =
-      "........rr\n"
-      "........rr\n"
-      "..rr....rr\n"
-      "..rr....rr\n"
-      "..rr..rrrr\n"
-      "..rr..rrrr\n"
-      "......rrrr\n"
-      "......rrrr\n";
+  const std::string rows[] = {"....r", ".r..r", ".r.rr", "...rr"};
   for (int ratio : {1, 2}) {
-    const std::string& want = ratio == 1 ? one : two;
-    EXPECT_EQ(pixels(painted<QImage>(d, ratio, false)), want) << "image " << ratio;
-    EXPECT_EQ(pixels(painted<QImage>(d, ratio, true)), want) << "clipped image " << ratio;
-    EXPECT_EQ(pixels(painted<QPixmap>(d, ratio, false)), want) << "pixmap " << ratio;
+    // At device pixel ratio 2 every pixel of the drawing is two by two.
+    std::string want;
+    for (const std::string& row : rows)
+      for (int k = 0; k < ratio; ++k) {
+        for (char c : row) want += std::string(ratio, c);
+        want += '\n';
+      }
+    QImage image(5 * ratio, 4 * ratio, QImage::Format_RGB32);
+    QImage clipped(5 * ratio, 4 * ratio, QImage::Format_RGB32);
+    QPixmap pixmap(5 * ratio, 4 * ratio);
+    for (QPaintDevice* device : std::initializer_list<QPaintDevice*>{&image, &clipped, &pixmap}) {
+      if (auto* i = dynamic_cast<QImage*>(device)) i->setDevicePixelRatio(ratio);
+      if (auto* p = dynamic_cast<QPixmap*>(device)) p->setDevicePixelRatio(ratio);
+      EXPECT_EQ(pixels(painted(*device, d, device == &clipped)), want) << ratio;
+    }
   }
 }
 
