@@ -1,6 +1,8 @@
 // The logger window's redraw on a big log as the window does it: the viewer's drawing of
 // 1,000,000 records and its painting into an image of the drawing area's size, at the
 // narrowest, a common and the widest window; and a cursor step over the same records.
+// With QX_SHOT_DIR set, every full redraw's picture with the cursor in the middle of the log
+// is saved there as logger-strips-<width>-<zoom>.png.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +11,8 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 
 #include "core/logger/LogTable.h"
 #include "core/logger/LogViewer.h"
@@ -68,6 +72,16 @@ void BM_ViewerFullRedraw(benchmark::State& state) {
     qx::paintDrawing(painter, viewer.cursorLine(table), overStrips());
   }
   state.counters["records"] = table.count();
+  if (const char* folder = std::getenv("QX_SHOT_DIR")) {
+    table.cursor = table.count() / 2;  // the same picture whatever the iterations were
+    QPainter painter(&image);
+    qx::paintDrawing(painter, viewer.strips(table));
+    qx::paintDrawing(painter, viewer.cursorLine(table), overStrips());
+    painter.end();
+    image.save(QString::fromStdString(std::string(folder) + "/logger-strips-" +
+                                      std::to_string(state.range(0)) + "-" +
+                                      std::to_string(state.range(1)) + ".png"));
+  }
 }
 BENCHMARK(BM_ViewerFullRedraw)
     ->Args({920, 1})

@@ -107,8 +107,23 @@ struct DrawArc {
   friend bool operator==(const DrawArc&, const DrawArc&) = default;
 };
 
-using DrawItem =
-    std::variant<DrawLine, DrawText, DrawCircle, DrawRect, DrawGradientRect, DrawPolyline, DrawArc>;
+// A curve with many values in each pixel column, as runs of whole pixels: column left + i is
+// filled from row spans[i].top to row spans[i].bottom (both included, in the drawing's own
+// pixels). A column whose top lies below its bottom stays empty. Stroking such a curve as a
+// line through thousands of tiny segments costs far more and looks no different.
+struct ColumnSpan {
+  int top = 0, bottom = -1;
+  friend bool operator==(const ColumnSpan&, const ColumnSpan&) = default;
+};
+struct DrawColumnSpans {
+  int left = 0;
+  std::vector<ColumnSpan> spans;
+  Rgb colour;
+  friend bool operator==(const DrawColumnSpans&, const DrawColumnSpans&) = default;
+};
+
+using DrawItem = std::variant<DrawLine, DrawText, DrawCircle, DrawRect, DrawGradientRect,
+                              DrawPolyline, DrawArc, DrawColumnSpans>;
 
 struct Drawing {
   int width = 0, height = 0;

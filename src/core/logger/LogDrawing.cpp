@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/draw/ColumnSpans.h"
 #include "core/logger/LogTable.h"
 #include "core/logger/LogViewer.h"
 #include "core/util/Numbers.h"
@@ -19,14 +20,9 @@ constexpr Rgb kCursor{255, 0, 0};
 double stripY(const ViewerLayout::Channel& ch, float scaled) {
   return ch.stripTop + 1 + (ch.stripHeight - 2) * (1.0 - scaled);
 }
-// Appends (x, y); a level stretch goes on as one segment, so that a steady channel costs two
-// points whatever the width.
-void addPoint(std::vector<DrawPoint>& pts, int x, double y) {
-  const std::size_t n = pts.size();
-  if (n >= 2 && pts[n - 1].y == y && pts[n - 2].y == y)
-    pts[n - 1].x = x;
-  else
-    pts.push_back({static_cast<double>(x), y});
+// The pixel row of a scaled value: the row a level line at stripY() fills.
+int stripRow(const ViewerLayout::Channel& ch, float scaled) {
+  return static_cast<int>(std::floor(stripY(ch, scaled)));
 }
 }  // namespace
 
@@ -74,12 +70,16 @@ const Drawing& LogViewer::draw(const LogTable& table) {
 
 void LogViewer::drawStrips(const LogTable& table, const ViewWindow& w) {
   const int width = layout_.drawingWidth;
+  const double perPixel = w.span / width;
+  if (perPixel > 1) {
+    drawColumns(table, w);
+    return;
+  }
   std::array<DrawPolyline, kLogChannels> lines;
   for (int c = 0; c < kLogChannels; ++c) lines[c].colour = logChannels()[c].colour;
   auto point = [&](int c, double x, float scaled) {
     lines[c].points.push_back({x, stripY(layout_.channels[c], scaled)});
   };
-  const double perPixel = w.span / width;
   if (w.span <= 0) {
     // A single record: a dot at the left edge.
     const ChannelValues v = scaledChannels(table.row(w.first));
@@ -87,7 +87,7 @@ void LogViewer::drawStrips(const LogTable& table, const ViewWindow& w) {
       point(c, 0, v[c]);
       point(c, 1, v[c]);
     }
-  } else if (perPixel <= 1) {
+  } else {
     // Fewer records than pixels: a line through every visible record, and on to the next
     // one behind the right edge (the area clips it), so the line runs up to the edge.
     const int end = std::min(w.first + w.visible + 1, table.count() + 1);
@@ -96,31 +96,41 @@ void LogViewer::drawStrips(const LogTable& table, const ViewWindow& w) {
       const double x = (r - w.first) / perPixel;
       for (int c = 0; c < kLogChannels; ++c) point(c, x, v[c]);
     }
-  } else {
-    // Each pixel column shows the range of its records, entered from the side nearer to
-    // where the line left the column before.
-    const int last = w.first + w.visible - 1;
-    ChannelValues mins, maxs;
-    int from = w.first;
-    for (int px = 0; px < width && from <= last; ++px) {
-      int to =
-          px + 1 == width ? last : static_cast<int>(std::ceil(w.first + (px + 1) * perPixel)) - 1;
-      to = std::min(to, last);
-      if (to < from) continue;
-      summary_.range(table, from, to, mins, maxs);
-      from = to + 1;
-      for (int c = 0; c < kLogChannels; ++c) {
-        auto& pts = lines[c].points;
-        const double top = stripY(layout_.channels[c], maxs[c]);
-        const double bottom = stripY(layout_.channels[c], mins[c]);
-        const bool downwards =
-            pts.empty() || std::abs(pts.back().y - top) <= std::abs(pts.back().y - bottom);
-        addPoint(pts, px, downwards ? top : bottom);
-        if (top != bottom) pts.push_back({static_cast<double>(px), downwards ? bottom : top});
-      }
-    }
   }
   for (auto& line : lines) strips_.items.emplace_back(std::move(line));
+}
+
+// More records than pixels: each pixel column is filled over the range of its records and
+// joined to the next column, so that the strip reads as one line.
+void LogViewer::drawColumns(const LogTable& table, const ViewWindow& w) {
+  const int width = layout_.drawingWidth;
+  const double perPixel = w.span / width;
+  std::array<DrawColumnSpans, kLogChannels> columns;
+  for (int c = 0; c < kLogChannels; ++c) {
+    columns[c].colour = logChannels()[c].colour;
+    columns[c].spans.reserve(static_cast<std::size_t>(width));
+  }
+  const int last = w.first + w.visible - 1;
+  ChannelValues mins, maxs;
+  int from = w.first;
+  for (int px = 0; px < width && from <= last; ++px) {
+    int to =
+        px + 1 == width ? last : static_cast<int>(std::ceil(w.first + (px + 1) * perPixel)) - 1;
+    to = std::min(to, last);
+    if (to < from) {
+      for (auto& column : columns) column.spans.push_back({});
+      continue;
+    }
+    summary_.range(table, from, to, mins, maxs);
+    from = to + 1;
+    for (int c = 0; c < kLogChannels; ++c)
+      columns[c].spans.push_back(
+          {stripRow(layout_.channels[c], maxs[c]), stripRow(layout_.channels[c], mins[c])});
+  }
+  for (auto& column : columns) {
+    joinColumnSpans(column.spans);
+    strips_.items.emplace_back(std::move(column));
+  }
 }
 
 }  // namespace qx

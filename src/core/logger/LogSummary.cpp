@@ -1,6 +1,7 @@
 #include "core/logger/LogSummary.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "core/logger/LogTable.h"
@@ -8,6 +9,9 @@
 namespace qx {
 
 namespace {
+// Channels 1 to 13 follow their own column alone; channel 14 (the injection) needs two.
+constexpr int kPlainChannels = kLogChannels - 1;
+
 float clamp01(float v) {
   return !(v > 0) ? 0 : (v > 1 ? 1 : v);
 }
@@ -18,6 +22,13 @@ void widen(ChannelValues& mins, ChannelValues& maxs, const ChannelValues& lo,
     mins[c] = std::min(mins[c], lo[c]);
     maxs[c] = std::max(maxs[c], hi[c]);
   }
+}
+
+// Channel 14's value: the injection time as its share of one revolution at the record's
+// speed, finite at any speed.
+float injectionShare(const float* row) {
+  const float speed = row[1] > 0 ? row[1] : 0.0f;
+  return clamp01(row[14] * speed / 60e6f);
 }
 }  // namespace
 
@@ -30,12 +41,48 @@ ChannelValues scaledChannels(const float* row) {
   for (int k = 0; k < 3; ++k) s[4 + k] = row[5 + k] / 1.5f;
   for (int k = 0; k < 5; ++k) s[7 + k] = row[8 + k];
   s[12] = (row[13] + 50.0f) / 90.0f;
-  // Injection as its share of one revolution at the record's speed: finite at any speed.
-  const float speed = row[1] > 0 ? row[1] : 0.0f;
-  s[13] = row[14] * speed / 60e6f;
-  for (float& v : s) v = clamp01(v);  // also turns a NaN into 0
+  for (int c = 0; c < kPlainChannels; ++c) s[c] = clamp01(s[c]);  // also turns a NaN into 0
+  s[13] = injectionShare(row);
   return s;
 }
+
+namespace {
+// The extremes of the channels over a run of records, taken from the table's values as they
+// are and scaled only at the end: every channel but the injection grows with its one column,
+// so the scaled extremes are the extremes' scaled values (a NaN, which scales to 0, counts as
+// the lowest value). This spares scaling every record.
+struct RawExtremes {
+  std::array<float, kPlainChannels> lo, hi;
+  float injectionLo = 1, injectionHi = 0;
+  bool any = false;
+
+  RawExtremes() {
+    lo.fill(std::numeric_limits<float>::infinity());
+    hi.fill(-std::numeric_limits<float>::infinity());
+  }
+  void add(const float* row) {
+    for (int c = 0; c < kPlainChannels; ++c) {
+      const float v = std::isnan(row[c + 1]) ? -std::numeric_limits<float>::infinity() : row[c + 1];
+      lo[c] = std::min(lo[c], v);
+      hi[c] = std::max(hi[c], v);
+    }
+    const float share = injectionShare(row);
+    injectionLo = std::min(injectionLo, share);
+    injectionHi = std::max(injectionHi, share);
+    any = true;
+  }
+  void widenInto(ChannelValues& mins, ChannelValues& maxs) const {
+    if (!any) return;
+    std::array<float, kLogColumns> lowRow{}, highRow{};
+    std::copy(lo.begin(), lo.end(), lowRow.begin() + 1);
+    std::copy(hi.begin(), hi.end(), highRow.begin() + 1);
+    ChannelValues low = scaledChannels(lowRow.data()), high = scaledChannels(highRow.data());
+    low[kPlainChannels] = injectionLo;
+    high[kPlainChannels] = injectionHi;
+    widen(mins, maxs, low, high);
+  }
+};
+}  // namespace
 
 void LogSummary::addBlocks(const LogTable& table, int completeBlocks) {
   if (levels_.empty()) levels_.emplace_back();
@@ -44,10 +91,9 @@ void LogSummary::addBlocks(const LogTable& table, int completeBlocks) {
     Block b;
     b.min.fill(1);
     b.max.fill(0);
-    for (int r = j * kBlock + 1; r <= (j + 1) * kBlock; ++r) {
-      const ChannelValues v = scaledChannels(table.row(r));
-      widen(b.min, b.max, v, v);
-    }
+    RawExtremes extremes;
+    for (int r = j * kBlock + 1; r <= (j + 1) * kBlock; ++r) extremes.add(table.row(r));
+    extremes.widenInto(b.min, b.max);
     base.push_back(b);
   }
   for (std::size_t l = 0; levels_[l].size() >= 2; ++l) {
@@ -76,10 +122,8 @@ void LogSummary::range(const LogTable& table, int a, int b, ChannelValues& mins,
   maxs.fill(std::numeric_limits<float>::lowest());
   // Half-open record indices from 0: [i0, i1).
   std::size_t i0 = static_cast<std::size_t>(a - 1), i1 = static_cast<std::size_t>(b);
-  auto raw = [&](std::size_t i) {
-    const ChannelValues v = scaledChannels(table.row(static_cast<int>(i) + 1));
-    widen(mins, maxs, v, v);
-  };
+  RawExtremes extremes;
+  auto raw = [&](std::size_t i) { extremes.add(table.row(static_cast<int>(i) + 1)); };
   while (i0 < i1 && i0 % kBlock != 0) raw(i0++);
   while (i1 > i0 && i1 % kBlock != 0) raw(--i1);
   std::size_t lo = i0 / kBlock, hi = i1 / kBlock;
@@ -88,6 +132,7 @@ void LogSummary::range(const LogTable& table, int a, int b, ChannelValues& mins,
     if (hi > level.size()) {
       // Not summarised (update() was not called): take the records themselves.
       for (std::size_t i = lo * (kBlock << l); i < hi * (kBlock << l); ++i) raw(i);
+      extremes.widenInto(mins, maxs);
       return;
     }
     if (lo & 1) {
@@ -104,6 +149,7 @@ void LogSummary::range(const LogTable& table, int a, int b, ChannelValues& mins,
   if (lo < hi)
     for (std::size_t i = lo * kBlock << levels_.size(); i < (hi * kBlock) << levels_.size(); ++i)
       raw(i);
+  extremes.widenInto(mins, maxs);
 }
 
 std::size_t LogSummary::bytes() const {

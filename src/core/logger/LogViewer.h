@@ -127,6 +127,7 @@ class LogViewer {
  private:
   int cursorIn(const LogTable& table) const;
   void drawStrips(const LogTable& table, const ViewWindow& w);
+  void drawColumns(const LogTable& table, const ViewWindow& w);
 
   // What the strips were built from.
   struct StripsKey {

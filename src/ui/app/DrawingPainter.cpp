@@ -3,15 +3,19 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRect>
 #include <QRegion>
 #include <QStaticText>
+#include <QTransform>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <type_traits>
 
@@ -143,6 +147,12 @@ QRectF itemBounds(const DrawItem& item, const QFont& font, const QPaintDevice* d
           return box(i.topLeft.x, i.topLeft.y, i.topLeft.x + i.w, i.topLeft.y + i.h, i.width + 2);
         } else if constexpr (std::is_same_v<T, DrawGradientRect>) {
           return box(i.topLeft.x, i.topLeft.y, i.topLeft.x + i.w, i.topLeft.y + i.h, 2);
+        } else if constexpr (std::is_same_v<T, DrawColumnSpans>) {
+          if (i.spans.empty()) return {};
+          int top = i.spans[0].top, bottom = i.spans[0].bottom;
+          for (const ColumnSpan& c : i.spans)
+            top = std::min(top, c.top), bottom = std::max(bottom, c.bottom);
+          return box(i.left, top, i.left + static_cast<double>(i.spans.size()), bottom + 1.0, 1);
         } else {
           if (i.points.empty()) return {};
           double x1 = i.points[0].x, x2 = x1, y1 = i.points[0].y, y2 = y1;
@@ -154,6 +164,65 @@ QRectF itemBounds(const DrawItem& item, const QFont& font, const QPaintDevice* d
         }
       },
       item);
+}
+
+// The image the painter paints on, when writing pixels straight into it gives what the
+// painter would paint: a 32-bit image of its own, no clipping, a transform that only moves
+// and scales, and an opaque colour painted over.
+QImage* directTarget(QPainter& painter, const Rgb& colour) {
+  QPaintDevice* device = painter.device();
+  if (device == nullptr || device->devType() != QInternal::Image || painter.hasClipping() ||
+      colour.a != 255 || painter.opacity() != 1 ||
+      painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+    return nullptr;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format format = image->format();
+  if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+       format != QImage::Format_ARGB32_Premultiplied) ||
+      !image->isDetached())
+    return nullptr;
+  const QTransform t = painter.combinedTransform();
+  if (t.type() > QTransform::TxScale || t.m11() <= 0 || t.m22() <= 0) return nullptr;
+  return image;
+}
+
+// Fills the runs into the image. Each pixel of the drawing is a unit box whose corners go
+// to the image's pixel grid. The columns are taken in groups and each group is written row
+// by row, so that every row of the image is visited once per group rather than once per
+// column.
+void fillSpans(QImage& image, const QTransform& t, const DrawColumnSpans& s) {
+  struct DeviceRun {
+    int x0, x1, y0, y1;
+  };
+  constexpr std::size_t kGroup = 16;
+  std::array<DeviceRun, kGroup> runs;
+  auto deviceX = [&t](int x) { return qRound(t.m11() * x + t.dx()); };
+  auto deviceY = [&t](int y) { return qRound(t.m22() * y + t.dy()); };
+  const QRgb pixel = qRgb(s.colour.r, s.colour.g, s.colour.b);
+  const int width = image.width(), height = image.height();
+  const qsizetype stride = image.bytesPerLine();
+  uchar* bits = image.bits();
+  for (std::size_t g = 0; g < s.spans.size(); g += kGroup) {
+    std::size_t n = 0;
+    int top = height, bottom = 0;
+    for (std::size_t i = g; i < std::min(s.spans.size(), g + kGroup); ++i) {
+      const ColumnSpan& span = s.spans[i];
+      const int x = s.left + static_cast<int>(i);
+      const DeviceRun run{std::max(0, deviceX(x)), std::min(width, deviceX(x + 1)),
+                          std::max(0, deviceY(span.top)),
+                          std::min(height, deviceY(span.bottom + 1))};
+      if (run.x0 >= run.x1 || run.y0 >= run.y1) continue;
+      runs[n++] = run;
+      top = std::min(top, run.y0);
+      bottom = std::max(bottom, run.y1);
+    }
+    for (int y = top; y < bottom; ++y) {
+      auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+      for (std::size_t k = 0; k < n; ++k)
+        if (runs[k].y0 <= y && y < runs[k].y1)
+          for (int x = runs[k].x0; x < runs[k].x1; ++x) row[x] = pixel;
+    }
+  }
 }
 
 struct ItemPainter {
@@ -220,6 +289,23 @@ struct ItemPainter {
     } else {
       painter.drawPolyline(poly);
     }
+  }
+  void operator()(const DrawColumnSpans& s) const {
+    if (QImage* image = directTarget(painter, s.colour)) {
+      fillSpans(*image, painter.combinedTransform(), s);
+      return;
+    }
+    QList<QRect> rects;
+    rects.reserve(static_cast<qsizetype>(s.spans.size()));
+    for (std::size_t i = 0; i < s.spans.size(); ++i)
+      if (s.spans[i].top <= s.spans[i].bottom)
+        rects.append(QRect(s.left + static_cast<int>(i), s.spans[i].top, 1,
+                           s.spans[i].bottom - s.spans[i].top + 1));
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colourOf(s.colour));
+    painter.drawRects(rects.constData(), static_cast<int>(rects.size()));
+    painter.restore();
   }
   void operator()(const DrawArc& a) const {
     painter.setPen(pen(a.colour, a.width));

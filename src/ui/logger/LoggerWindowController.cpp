@@ -2,10 +2,10 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -237,13 +237,13 @@ void LoggerWindowController::paintStrips(QPainter& painter) {
   const qreal ratio = area->devicePixelRatioF();
   const QSize size = area->size() * ratio;
   if (stripsPicture_.size() != size || pictureSerial_ != stripsSerial_) {
-    stripsPicture_ = QPixmap(size);
+    stripsPicture_ = QImage(size, QImage::Format_RGB32);
     stripsPicture_.setDevicePixelRatio(ratio);
     QPainter picture(&stripsPicture_);
     paintDrawing(picture, *strips_);
     pictureSerial_ = stripsSerial_;
   }
-  painter.drawPixmap(0, 0, stripsPicture_);
+  painter.drawImage(0, 0, stripsPicture_);
   PaintOptions over;
   over.fillBackground = false;
   paintDrawing(painter, cursor_, over);

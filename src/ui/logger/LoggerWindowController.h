@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include <QPixmap>
+#include <QImage>
 
 #include "core/app/LoopLoggerTimer.h"
 #include "core/draw/Drawing.h"
@@ -68,11 +68,12 @@ class LoggerWindowController final : public FormController<logger>, public Logge
   std::unique_ptr<QObject> focusWatcher_;
   void paintStrips(QPainter& painter);
 
-  // The viewer's strips and cursor line as last drawn; the strips also as a picture.
+  // The viewer's strips and cursor line as last drawn; the strips also as a picture (an
+  // image, into which the strips' pixel runs are written directly).
   const Drawing* strips_ = nullptr;
   std::uint64_t stripsSerial_ = 0;
   Drawing cursor_;
-  QPixmap stripsPicture_;
+  QImage stripsPicture_;
   std::uint64_t pictureSerial_ = 0;
   DrawnFrom drawnFrom_;
   std::string shownComment_;

@@ -150,13 +150,24 @@ TEST(LogViewerTexts, ValuesAtTheCursor) {
   for (const auto& [zoom, text] : zooms) EXPECT_EQ(zoomText(zoom), text);
 }
 
-// The points of engine speed's line at the top of its strip (16000 1/min).
+// The points of engine speed's line at the top of its strip (16000 1/min), zoomed in.
 std::vector<DrawPoint> topPoints(const Drawing& d) {
   const auto& speed = std::get<DrawPolyline>(d.items[14]);
   std::vector<DrawPoint> top;
   for (const auto& p : speed.points)
     if (p.y == 1) top.push_back(p);
   EXPECT_LE(speed.points.size(), 2u * 760u);
+  return top;
+}
+
+// The pixel columns where engine speed's runs reach the top of its strip, at zoom 1.
+std::vector<int> topColumns(const Drawing& d) {
+  const auto& speed = std::get<DrawColumnSpans>(d.items[14]);
+  EXPECT_EQ(speed.left, 0);
+  EXPECT_EQ(speed.spans.size(), 760u);
+  std::vector<int> top;
+  for (std::size_t i = 0; i < speed.spans.size(); ++i)
+    if (speed.spans[i].top == 1) top.push_back(static_cast<int>(i));
   return top;
 }
 
@@ -168,26 +179,18 @@ TEST(LogViewerDrawing, EachPixelColumnShowsTheExtremesOfItsRecords) {
   LogViewer viewer;
   const Drawing& d = viewer.draw(table);
   ASSERT_EQ(d.items.size(), 1u + 13u + 14u + 1u);
-  // 9999 records over 760 pixels: record 5000 lies at x 379.96, in column 379.
-  std::vector<DrawPoint> top = topPoints(d);
-  ASSERT_EQ(top.size(), 1u);
-  EXPECT_EQ(top[0].x, 379);
-  EXPECT_EQ(std::get<DrawPolyline>(d.items[14]).points.front().y, 99);
-  // Level stretches are one segment each: a steady channel is two points wide.
-  auto xs = [&d](std::size_t item) {
-    std::vector<double> out;
-    for (const auto& p : std::get<DrawPolyline>(d.items[item]).points) out.push_back(p.x);
-    return out;
-  };
-  EXPECT_EQ(xs(14), (std::vector<double>{0, 379, 379, 380, 759}));
-  EXPECT_EQ(xs(17), (std::vector<double>{0, 759}));
+  // 9999 records over 760 pixels: record 5000 lies at x 379.96, in column 379, which runs
+  // from the top row (1) to the bottom row (99) of the strip; every other column is the
+  // single bottom row.
+  std::vector<int> top = topColumns(d);
+  EXPECT_EQ(top, (std::vector<int>{379}));
+  const auto& speed = std::get<DrawColumnSpans>(d.items[14]).spans;
+  for (int px : {0, 378, 379, 380, 759})
+    EXPECT_EQ(speed[px], (ColumnSpan{px == 379 ? 1 : 99, 99})) << px;
 
   // Appended records are taken into the summary as they come.
   table.storeRecord(10001, LogRecord{0, 16000});
-  top = topPoints(viewer.draw(table));
-  ASSERT_EQ(top.size(), 2u);
-  EXPECT_EQ(top[0].x, 379);
-  EXPECT_EQ(top[1].x, 759);
+  EXPECT_EQ(topColumns(viewer.draw(table)), (std::vector<int>{379, 759}));
 
   // Zoomed in, the line goes through the records: a span of 10000 / 1024 records from
   // 4995 on over 760 pixels puts record 5000 at x 5 * 760 / 9.765625.
@@ -198,9 +201,9 @@ TEST(LogViewerDrawing, EachPixelColumnShowsTheExtremesOfItsRecords) {
   const auto& zoomedSpeed = std::get<DrawPolyline>(zoomed.items[14]).points;
   ASSERT_EQ(zoomedSpeed.size(), 11u);
   EXPECT_NEAR(zoomedSpeed.back().x, 10 * 760 / 9.765625, 0.01);
-  top = topPoints(zoomed);
-  ASSERT_EQ(top.size(), 1u);
-  EXPECT_NEAR(top[0].x, 389.12, 0.01);
+  const std::vector<DrawPoint> zoomedTop = topPoints(zoomed);
+  ASSERT_EQ(zoomedTop.size(), 1u);
+  EXPECT_NEAR(zoomedTop[0].x, 389.12, 0.01);
   EXPECT_NEAR(std::get<DrawLine>(zoomed.items.back()).from.x, 389.12, 0.01);
 }
 
