@@ -1,4 +1,5 @@
 #include "ui/app/DrawingPainter.h"
+#include "ui/app/LeadingItemsCache.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -315,21 +316,67 @@ struct ItemPainter {
 };
 }  // namespace
 
-void paintDrawing(QPainter& painter, const Drawing& drawing, const PaintOptions& options) {
+namespace {
+// Paints items [from, end) of the drawing; a partial repaint on screen leaves out the items
+// clear of the painter's clip.
+void paintItems(QPainter& painter, const Drawing& drawing, std::size_t from,
+                const PaintOptions& options) {
   const QColor background = colourOf(drawing.background);
   if (options.fillBackground) painter.fillRect(painter.window(), background);
   painter.setRenderHint(QPainter::Antialiasing, options.antialiased);
   const ItemPainter paint{painter, background, options.fontScale};
-  // When only a part of the area is repainted, the items clear of it are left out.
   const QRectF clip = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
   const bool partial = !clip.isNull() && onScreen(painter.device()) &&
                        !clip.contains(QRectF(0, 0, drawing.width, drawing.height));
   const QFont font = painter.font();
-  for (const DrawItem& item : drawing.items) {
+  for (std::size_t i = from; i < drawing.items.size(); ++i) {
+    const DrawItem& item = drawing.items[i];
     if (partial && !itemBounds(item, font, painter.device(), options.fontScale).intersects(clip))
       continue;
     std::visit(paint, item);
   }
+}
+}  // namespace
+
+void paintDrawing(QPainter& painter, const Drawing& drawing, const PaintOptions& options) {
+  paintItems(painter, drawing, 0, options);
+}
+
+void LeadingItemsCache::paint(QPainter& painter, const Drawing& drawing, const QWidget& area,
+                              const PaintOptions& options) {
+  std::size_t same = 0;
+  if (drawing.width == kept_.width && drawing.height == kept_.height &&
+      drawing.background == kept_.background)
+    while (same < kept_.items.size() && same < drawing.items.size() &&
+           kept_.items[same] == drawing.items[same])
+      ++same;
+  const qreal ratio = area.devicePixelRatioF();
+  const QSize size = area.size() * ratio;
+  if (image_.size() != size || same < kept_.items.size() || kept_.items.empty()) {
+    // The first drawing is kept whole; from the second on, the part it shares with the one
+    // kept, which is the part that stays from tick to tick.
+    const std::size_t keep =
+        kept_.items.empty() || image_.size() != size ? drawing.items.size() : same;
+    kept_.width = drawing.width;
+    kept_.height = drawing.height;
+    kept_.background = drawing.background;
+    kept_.items.assign(drawing.items.begin(),
+                       drawing.items.begin() + static_cast<std::ptrdiff_t>(keep));
+    image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(ratio);
+    // The picture measures texts as the area does.
+    image_.setDotsPerMeterX(qRound(area.logicalDpiX() / 0.0254));
+    image_.setDotsPerMeterY(qRound(area.logicalDpiY() / 0.0254));
+    QPainter still(&image_);
+    still.setFont(area.font());
+    PaintOptions whole = options;
+    whole.fillBackground = true;
+    paintItems(still, kept_, 0, whole);
+  }
+  painter.drawImage(0, 0, image_);
+  PaintOptions rest = options;
+  rest.fillBackground = false;
+  paintItems(painter, drawing, kept_.items.size(), rest);
 }
 
 QRegion changedRegion(const Drawing& before, const Drawing& after, const QWidget& area,

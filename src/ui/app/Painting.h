@@ -9,7 +9,9 @@ class QPainter;
 
 namespace qx {
 
-inline QColor toQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+inline QColor toQColor(const Rgb& c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 void paintLamp(QPainter& painter, const LampDrawing& lamp);
 

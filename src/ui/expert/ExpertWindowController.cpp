@@ -33,7 +33,7 @@ ExpertWindowController::ExpertWindowController(UiContext& context)
     PaintOptions options;
     options.antialiased = true;
     options.fontScale = 72.0 / disc->logicalDpiY();
-    paintDrawing(painter, context_.program.expertWindow.disc, options);
+    discCache_.paint(painter, context_.program.expertWindow.disc, *disc, options);
   };
 }
 

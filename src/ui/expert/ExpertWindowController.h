@@ -4,6 +4,7 @@
 
 #include "core/draw/Drawing.h"
 #include "forms/expertdialog.h"
+#include "ui/app/LeadingItemsCache.h"
 #include "ui/app/WindowController.h"
 
 namespace qx {
@@ -37,6 +38,8 @@ class ExpertWindowController final : public FormController<expertdialog> {
   int paintedDisc_ = -1;
   // The disc as last handed to its drawing area: only what changed since is repainted.
   Drawing shownDisc_;
+  // The wheel and the other parts that stay, as a picture.
+  LeadingItemsCache discCache_;
 };
 
 }  // namespace qx
