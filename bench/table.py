@@ -105,10 +105,16 @@ def main():
         redraws.append(f"{width} px {fmt(ms(b) if b else None, 1)} ms")
     rows.append(("log viewer redraw, 1,000,000 records (drawing)", ", ".join(redraws), "zoom 1"))
     paint = load(results, "logger_paint_bench")
-    paints = [b for b in paint if b.get("name", "").startswith("BM_ViewerDrawAndPaint")]
+    paints = [b for b in paint if b.get("name", "").startswith("BM_ViewerFullRedraw/")
+              and b["name"].split("/")[2] == "1"]
     if paints:
         rows.append(("log viewer redraw and paint, 1,000,000 records",
-                     ", ".join(f"{b['name'].split('/')[1]} px {ms(b):.1f} ms" for b in paints), ""))
+                     ", ".join(f"{b['name'].split('/')[1]} px {ms(b):.1f} ms" for b in paints),
+                     "zoom 1, goal under 16 ms"))
+    steps = [b for b in paint if b.get("name", "").startswith("BM_ViewerCursorStep/")]
+    if steps:
+        rows.append(("log viewer cursor step", ", ".join(
+            f"{b['name'].split('/')[1]} px {ms(b):.2f} ms" for b in steps), ""))
 
     power = load(results, "power_bench")
     rot, lin = find(power, "calculation/rotatorisch"), find(power, "calculation/linear")
