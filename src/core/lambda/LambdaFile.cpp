@@ -43,18 +43,18 @@ std::string throttleLabel(int row) {
   return intText(axes::throttleLabelEven(row - 1));
 }
 
-std::string field(std::string_view line, std::size_t index) {
+std::string_view field(std::string_view line, std::size_t index) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < index; ++i) {
     const std::size_t comma = line.find(',', start);
     if (comma == std::string_view::npos) return {};
     start = comma + 1;
   }
-  return std::string(line.substr(start, line.find(',', start) - start));
+  return line.substr(start, line.find(',', start) - start);
 }
 
 // A volt value of the file in mV; text that is no number gives 0.
-int millivolts(const std::string& text) {
+int millivolts(std::string_view text) {
   const auto parsed = parseDecimal(text);
   const double volts = parsed ? *parsed : static_cast<double>(decimalReading(text));
   if (!std::isfinite(volts)) return 0;
@@ -127,8 +127,14 @@ LambdaFileContents parseLambdaFile(std::span<const std::uint8_t> file) {
     in.utf8Line();
     for (int row = LambdaTable::kRows; row >= 1; --row) {
       const std::string line = in.utf8Line();
-      for (int column = 1; column <= LambdaTable::kColumns; ++column)
-        c.table.at(column, row, probe) = millivolts(field(line, static_cast<std::size_t>(column)));
+      // The fields after the row label one after the other; a missing one reads as 0.
+      std::string_view rest = line;
+      for (int column = 1; column <= LambdaTable::kColumns; ++column) {
+        const std::size_t comma = rest.find(',');
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+        c.table.at(column, row, probe) =
+            comma == std::string_view::npos ? 0 : millivolts(rest.substr(0, rest.find(',')));
+      }
     }
     in.utf8Line();
     in.utf8Line();

@@ -1,6 +1,7 @@
 #include "core/lambda/LambdaRating.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "core/app/ProgramSettings.h"
 #include "core/util/Numbers.h"
@@ -66,10 +67,17 @@ std::string lambdaVoltsText(double mv) {
   // 1.01 and not the 1.00 that the binary value of 1.005 would.
   const long long centivolts = roundHalfAway(mv / 10.0);
   const bool negative = centivolts < 0;
-  const long long magnitude = negative ? -centivolts : centivolts;
-  const std::string cents = intText(magnitude % 100);
-  return (negative ? "-" : "") + intText(magnitude / 100) + "." +
-         (cents.size() < 2 ? "0" + cents : cents);
+  unsigned long long magnitude =
+      negative ? 0ULL - static_cast<unsigned long long>(centivolts) : centivolts;
+  // Digits from the right: two decimals, the point, then the whole volts (at least "0").
+  char digits[24];
+  char* p = std::end(digits);
+  for (int i = 0; i < 2; ++i, magnitude /= 10) *--p = static_cast<char>('0' + magnitude % 10);
+  *--p = '.';
+  do *--p = static_cast<char>('0' + magnitude % 10);
+  while ((magnitude /= 10) != 0);
+  if (negative) *--p = '-';
+  return std::string(p, std::end(digits));
 }
 
 std::array<std::string, 4> lambdaThresholdTexts(const ProgramSettings& settings) {

@@ -1,19 +1,21 @@
 #include "core/util/LineReader.h"
 
+#include <cstring>
+
 #include "core/util/Bytes.h"
 #include "core/util/Text.h"
 
 namespace qx {
 
 std::string LineReader::utf8Line() {
-  std::string line;
-  while (pos_ < data_.size()) {
-    const char c = static_cast<char>(data_[pos_++]);
-    if (c == '\n') break;
-    line.push_back(c);
-  }
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
+  const std::uint8_t* start = data_.data() + pos_;
+  const std::size_t left = data_.size() - pos_;
+  const void* lf = left == 0 ? nullptr : std::memchr(start, '\n', left);
+  const std::size_t length =
+      lf ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(lf) - start) : left;
+  pos_ += lf ? length + 1 : length;
+  const std::size_t kept = length > 0 && start[length - 1] == '\r' ? length - 1 : length;
+  return std::string(reinterpret_cast<const char*>(start), kept);
 }
 
 std::string LineReader::utf16Line() {

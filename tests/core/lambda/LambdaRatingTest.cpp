@@ -1,3 +1,4 @@
+#include <cmath>
 #include "core/lambda/LambdaRating.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,10 @@ TEST(LambdaRating, AValueOnAThresholdTakesTheFirstRuleAndBeyond2000mVIsBlack) {
 
 TEST(LambdaRating, VoltsHaveTwoDecimalsRoundedHalfAwayOnWholeMillivolts) {
   const std::pair<double, const char*> cases[] = {{1234, "1.23"}, {1005, "1.01"}, {5, "0.01"},
-                                                  {4, "0.00"},    {-15, "-0.02"}, {450.5, "0.45"}};
+                                                  {4, "0.00"},    {-15, "-0.02"}, {450.5, "0.45"},
+                                                  {-4, "0.00"},   {123456, "123.46"},
+                                                  {1e15, "1000000000.00"}, {-1e15, "-1000000000.00"},
+                                                  {std::nan(""), "0.00"}};
   for (const auto& [mv, text] : cases) EXPECT_EQ(lambdaVoltsText(mv), text) << mv;
   ProgramSettings s;
   s.lambdaThresholdsMv = {1500.0f, 605.0f, 400.0f, 0.0f};
