@@ -163,26 +163,35 @@ std::string listSetup(const ListedSetup& s) {
 
 void forEachDifference(const SetupRecord& a, const SetupRecord& b, bool withSwitchTimes,
                        const DifferenceVisitor& visit) {
-  auto line = [&visit](const std::string& label, const std::string& x, const std::string& y) {
-    if (x != y) visit(label, x, y);
+  // Values are compared before any text is built: equal numbers give equal texts, and most
+  // of a setup is the same on both sides.
+  auto number = [&visit](auto label, long long x, long long y, const char* unit) {
+    if (x != y) visit(label(), intText(x) + unit, intText(y) + unit);
   };
-  for (const FieldInfo& f : setupFields())
-    if (withSwitchTimes || inFile(f)) line(f.label, valueText(a, f), valueText(b, f));
+  for (const FieldInfo& f : setupFields()) {
+    if (!withSwitchTimes && !inFile(f)) continue;
+    const std::string x = valueText(a, f), y = valueText(b, f);
+    if (x != y) visit(f.label, x, y);
+  }
   for (int r = 0; r < kSpeedPoints; ++r)
     for (int t = 0; t < kThrottlePoints; ++t)
-      line("Einspritzung " + intText(axes::speedRpm(r)) + " Umin / " + intText(throttleLabel(t)) +
-               " %:",
-           intText(a.mapCell(r, t)) + " µs", intText(b.mapCell(r, t)) + " µs");
+      number(
+          [&] {
+            return "Einspritzung " + intText(axes::speedRpm(r)) + " Umin / " +
+                   intText(throttleLabel(t)) + " %:";
+          },
+          a.mapCell(r, t), b.mapCell(r, t), " µs");
   for (std::size_t i = 0; i < kSpeedPoints; ++i) {
     const int at = temperature(static_cast<int>(i));
-    line("Zündung " + intText(axes::speedRpm(static_cast<int>(i))) + " Umin:",
-         intText(a.ignitionCurve[i]) + " °KW", intText(b.ignitionCurve[i]) + " °KW");
-    line("Einspritzkorrektur Ansaugluft " + intText(at) + " °C:",
-         intText(correctionPercent(a.airTempCorrection[i])) + " %",
-         intText(correctionPercent(b.airTempCorrection[i])) + " %");
-    line("Einspritzkorrektur Motor " + intText(at) + " °C:",
-         intText(correctionPercent(a.engineTempCorrection[i])) + " %",
-         intText(correctionPercent(b.engineTempCorrection[i])) + " %");
+    const int rpm = axes::speedRpm(static_cast<int>(i));
+    number([&] { return "Zündung " + intText(rpm) + " Umin:"; }, a.ignitionCurve[i],
+           b.ignitionCurve[i], " °KW");
+    number([&] { return "Einspritzkorrektur Ansaugluft " + intText(at) + " °C:"; },
+           correctionPercent(a.airTempCorrection[i]), correctionPercent(b.airTempCorrection[i]),
+           " %");
+    number([&] { return "Einspritzkorrektur Motor " + intText(at) + " °C:"; },
+           correctionPercent(a.engineTempCorrection[i]),
+           correctionPercent(b.engineTempCorrection[i]), " %");
   }
 }
 

@@ -59,12 +59,14 @@ TEST(SetupListing, DiffListsOnlyWhatDiffers) {
   b.cylinderOffset12 = 90;
   b.mapCell(5, 2) = 1250;
   b.ignitionCurve[3] = 22;
+  b.engineTempCorrection[1] = 15;
   b.injectorSwitchTime = {100, 100, 100};  // not in the file, never a difference
   const std::string d = diffSetups(listed(fileOf(a)), listed(fileOf(b, "Anders")));
   EXPECT_EQ(d,
             "Beschreibung:" + std::string(37, ' ') + "Testmotor" + std::string(13, ' ') + "Anders\n" +
             "Zylinderversatz 1-2:" + std::string(30, ' ') + "0 °KW" + std::string(17, ' ') + "90 °KW\n" +
             "Einspritzung 5000 Umin / 25 %:" + std::string(20, ' ') + "0 µs" + std::string(18, ' ') + "1250 µs\n" +
+            "Einspritzkorrektur Motor -10 °C:" + std::string(18, ' ') + "85 %" + std::string(18, ' ') + "100 %\n" +
             "Zündung 3000 Umin:" + std::string(32, ' ') + "0 °KW" + std::string(17, ' ') + "22 °KW\n");
 }
 
