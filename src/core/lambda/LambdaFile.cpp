@@ -67,14 +67,19 @@ void appendProbe(Bytes& out, const LambdaTable& table, int probe) {
   appendLine(out, "Lambda " + intText(probe));
   appendLine(out, "Drosselklappe [%]");
   for (int row = LambdaTable::kRows; row >= 1; --row) {
-    std::string line = throttleLabel(row);
-    for (int column = 1; column <= LambdaTable::kColumns; ++column)
-      (line += ',') += lambdaVoltsText(table.at(column, row, probe));
-    appendLine(out, line);
+    appendText(out, throttleLabel(row));
+    for (int column = 1; column <= LambdaTable::kColumns; ++column) {
+      out.push_back(',');
+      appendText(out, lambdaVoltsText(table.at(column, row, probe)));
+    }
+    appendText(out, "\r\n");
   }
-  std::string axis = "Umin -> ";
-  for (int c = 0; c < LambdaTable::kColumns; ++c) (axis += ',') += intText(axes::speedRpm(c));
-  appendLine(out, axis);
+  appendText(out, "Umin -> ");
+  for (int c = 0; c < LambdaTable::kColumns; ++c) {
+    out.push_back(',');
+    appendText(out, intText(axes::speedRpm(c)));
+  }
+  appendText(out, "\r\n");
   appendLine(out, "");
 }
 }  // namespace
@@ -94,6 +99,7 @@ LambdaLogMeta lambdaLogMetaAt(const LocalDateTime& t, const DeviceInfo& device,
 Bytes encodeLambdaFile(const LambdaTable& table, const std::string& fileName,
                        const LambdaLogMeta& meta, const std::string& comment) {
   Bytes out;
+  out.reserve(4096);  // a table of three probes is about 3 KB
   appendLine(out, "ORK-Lambdalog");
   appendLine(out, "Datei:," + lineSafe(fileName));
   appendLine(out, "Datum:," + meta.logDate);
