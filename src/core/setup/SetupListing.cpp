@@ -2,6 +2,7 @@
 #include "core/setup/MapAxes.h"
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "core/setup/SetupFields.h"
@@ -18,14 +19,18 @@ bool inFile(const FieldInfo& f) {
   return f.offset < 421 || f.offset > 426;
 }
 
-std::string padRight(const std::string& s, std::size_t width) {
+// Text filled with blanks to a width in characters; text as wide or wider keeps one blank
+// after it. Appended to the listing so that no piece needs a string of its own.
+void appendPaddedRight(std::string& out, std::string_view s, std::size_t width) {
   const std::size_t n = utf8Length(s);
-  return n >= width ? s + " " : s + std::string(width - n, ' ');
+  out += s;
+  out.append(n >= width ? 1 : width - n, ' ');
 }
 
-std::string padLeft(const std::string& s, std::size_t width) {
+void appendPaddedLeft(std::string& out, std::string_view s, std::size_t width) {
   const std::size_t n = utf8Length(s);
-  return n >= width ? s : std::string(width - n, ' ') + s;
+  if (n < width) out.append(width - n, ' ');
+  out += s;
 }
 
 std::string lambdaInputs(int bits) {
@@ -65,10 +70,11 @@ void listCurve(std::string& out, const std::string& title, const std::string& ax
                const std::function<int(int)>& axis, const std::string& valueName,
                const std::function<int(int)>& value) {
   out += "\n" + title + "\n";
-  out += padRight("  " + axisName, 10);
-  for (int i = 0; i < kSpeedPoints; ++i) out += padLeft(intText(axis(i)), 5);
-  out += "\n" + padRight("  " + valueName, 10);
-  for (int i = 0; i < kSpeedPoints; ++i) out += padLeft(intText(value(i)), 5);
+  appendPaddedRight(out, "  " + axisName, 10);
+  for (int i = 0; i < kSpeedPoints; ++i) appendPaddedLeft(out, intText(axis(i)), 5);
+  out += "\n";
+  appendPaddedRight(out, "  " + valueName, 10);
+  for (int i = 0; i < kSpeedPoints; ++i) appendPaddedLeft(out, intText(value(i)), 5);
   out += "\n";
 }
 
@@ -110,7 +116,11 @@ std::string savedAt(const std::string& dateLine) {
 }
 
 std::string row(const std::string& label, const std::string& a, const std::string& b) {
-  return padRight(label, kLabelWidth) + padRight(a, kValueWidth) + b + "\n";
+  std::string out;
+  appendPaddedRight(out, label, kLabelWidth);
+  appendPaddedRight(out, a, kValueWidth);
+  (out += b) += '\n';
+  return out;
 }
 }  // namespace
 
@@ -132,20 +142,29 @@ std::variant<ListedSetup, std::string> readSetupForListing(
 }
 
 std::string listSetup(const ListedSetup& s) {
-  std::string out = padRight("Gespeichert:", 16) + savedAt(s.header.dateLine) + "\n";
-  for (const HeaderLine& h : kHeaderLines)
-    out += padRight(h.label, 16) + headerValue(s.header, h) + "\n";
+  std::string out;
+  out.reserve(8192);  // a whole listing is about 6 KB
+  appendPaddedRight(out, "Gespeichert:", 16);
+  (out += savedAt(s.header.dateLine)) += '\n';
+  for (const HeaderLine& h : kHeaderLines) {
+    appendPaddedRight(out, h.label, 16);
+    (out += headerValue(s.header, h)) += '\n';
+  }
   out += "\nParameter:\n";
-  for (const FieldInfo& f : setupFields())
-    if (inFile(f)) out += "  " + padRight(f.label, kLabelWidth - 2) + valueText(s.record, f) + "\n";
+  for (const FieldInfo& f : setupFields()) {
+    if (!inFile(f)) continue;
+    out += "  ";
+    appendPaddedRight(out, f.label, kLabelWidth - 2);
+    (out += valueText(s.record, f)) += '\n';
+  }
 
   out += "\nEinspritzung zu Drehzahl und Drosselklappe [µs]\n";
-  out += padRight("  % \\ kUmin", 12);
-  for (int r = 0; r < kSpeedPoints; ++r) out += padLeft(intText(r), 6);
+  appendPaddedRight(out, "  % \\ kUmin", 12);
+  for (int r = 0; r < kSpeedPoints; ++r) appendPaddedLeft(out, intText(r), 6);
   out += "\n";
   for (int t = 0; t < kThrottlePoints; ++t) {
-    out += padRight("  " + intText(throttleLabel(t)), 12);
-    for (int r = 0; r < kSpeedPoints; ++r) out += padLeft(intText(s.record.mapCell(r, t)), 6);
+    appendPaddedRight(out, "  " + intText(throttleLabel(t)), 12);
+    for (int r = 0; r < kSpeedPoints; ++r) appendPaddedLeft(out, intText(s.record.mapCell(r, t)), 6);
     out += "\n";
   }
   const SetupRecord& r = s.record;
