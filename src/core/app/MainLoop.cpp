@@ -60,16 +60,17 @@ void MainLoop::timerFired(TimerId timer) {
     Busy guard(depth_);
     try {
       runTimerTick(program_, timer, steps_);
+      // Re-armed only now, after the tick's work: ticks are at least one period apart, and
+      // other events in between do not delay the next tick. Showing the tick's results on
+      // the windows (below) is display work like painting and runs within the period; a
+      // confirmed end arms nothing.
+      if (timer == TimerId::Com && program_.quitRequested != QuitRequest::Confirmed)
+        control_.armComTimer(comPeriodMs());
       afterPass(EventInfo{EventKind::Timer, EventSource::None});
     } catch (...) {
       fatal(describeCurrentException(where));
-      return;
     }
   }
-  if (stopped_) return;
-  // Re-armed only now, after the tick's work: ticks are at least one period apart, and
-  // other events in between do not delay the next tick.
-  if (timer == TimerId::Com) control_.armComTimer(comPeriodMs());
 }
 
 bool MainLoop::dispatch(const EventInfo& event, const std::function<void()>& handler,

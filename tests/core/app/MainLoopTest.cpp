@@ -1,3 +1,4 @@
+#include <functional>
 #include "core/app/MainLoop.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,7 @@ class RecordingSteps final : public TickSteps {
   void updateEmergencyWindow() override { log.push_back("emergency"); }
   EditorBoxes editorBoxes() override { return boxes; }
   void redrawEditors(const RedrawSet& r) override { redraws.push_back(r); }
+  void showState() override { armedBeforeShown.push_back(armings()); }
   void saveSettings() override { log.push_back("saveSettings"); }
   void closePort() override { log.push_back("closePort"); }
 
@@ -52,6 +54,8 @@ class RecordingSteps final : public TickSteps {
   bool powerRun = false;
   bool throwInLiveData = false;
   int liveDataMs = 0;
+  std::function<std::size_t()> armings = [] { return std::size_t{0}; };
+  std::vector<std::size_t> armedBeforeShown;  // COM armings made when the windows were shown
 };
 
 // Records when the loop arms its timers, in manual-clock time.
@@ -130,6 +134,12 @@ TEST_F(MainLoopFixture, ComTimerIsReArmedAfterTheTicksWork) {
   program.settings.comTimerMs = 20;
   fireComTimer();
   EXPECT_EQ(control.comDueAt.back(), 360 + 30 + 20);
+
+  // Showing the results on the windows is display work: the next period already runs then.
+  steps.armings = [&] { return control.comDueAt.size(); };
+  fireComTimer();
+  EXPECT_EQ(steps.armedBeforeShown.back(), control.comDueAt.size());
+  EXPECT_EQ(control.comDueAt.size(), 5u);
 }
 
 TEST_F(MainLoopFixture, OtherEventsDoNotDelayTheComTimer) {
