@@ -104,6 +104,18 @@ PlacedControls placeControls(QWidget* area, std::span<const ControlSpec> table) 
     placed.all_.push_back(w);
     if (c.key >= 0) placed.keyed_.emplace_back(c.key, w);
   }
+  // A value changes with every tick. One that lies on nothing but a frame paints its own
+  // background (the window's colour), so that the frame is not painted again with it; one
+  // that overlaps another control leaves the background to what lies beneath.
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (table[i].kind != ControlKind::Value) continue;
+    const QRect place = placed.all_[i]->geometry();
+    bool alone = true;
+    for (std::size_t j = 0; j < table.size() && alone; ++j)
+      alone = j == i || table[j].kind == ControlKind::Frame ||
+              !placed.all_[j]->geometry().intersects(place);
+    placed.all_[i]->setAutoFillBackground(alone);
+  }
   return placed;
 }
 

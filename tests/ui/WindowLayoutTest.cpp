@@ -1,11 +1,14 @@
 // Every window the program builds: its controls lie on its area, none on top of another
 // with the same place and size (a control created twice), and the area has the size the
-// window table gives.
+// window table gives; its values paint their own background without changing the picture.
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QLabel>
 #include <QWidget>
 #include <map>
+#include <vector>
 
 #include "core/app/Windows.h"
 #include "forms/FormWindow.h"
@@ -37,6 +40,28 @@ TEST(WindowLayout, EveryControlOnItsAreaAndNoneTwice) {
     }
   }
   EXPECT_GE(windows, 2);
+}
+
+// The values paint their own background so that a changed value does not repaint the frame
+// beneath it; the window must look the same as when they left it to the frame.
+TEST(WindowLayout, ValuesFillingTheirBackgroundLookAsTheWindowDoes) {
+  test::AppHarness h;
+  ASSERT_TRUE(h.launch());
+  int values = 0;
+  for (const WindowSpec& spec : windowSpecs()) {
+    WindowController* c = h.app->controller(spec.id);
+    if (!c) continue;
+    QWidget* area = c->window().area();
+    const QImage filled = area->grab().toImage();
+    std::vector<QLabel*> filling;
+    for (QLabel* label : area->findChildren<QLabel*>())
+      if (label->autoFillBackground()) filling.push_back(label);
+    values += static_cast<int>(filling.size());
+    for (QLabel* label : filling) label->setAutoFillBackground(false);
+    EXPECT_TRUE(area->grab().toImage() == filled) << spec.form;
+    for (QLabel* label : filling) label->setAutoFillBackground(true);
+  }
+  EXPECT_GE(values, 20);
 }
 
 }  // namespace
