@@ -18,24 +18,12 @@
 #include "forms/Canvas.h"
 #include "platform/QtText.h"
 #include "ui/app/DrawingPainter.h"
+#include "ui/app/FocusLoss.h"
 #include "ui/app/UiContext.h"
 
 namespace qx {
 
 namespace {
-// Calls back when the watched field loses the input focus.
-class FocusWatcher final : public QObject {
- public:
-  explicit FocusWatcher(std::function<void()> onFocusLost) : onFocusLost_(std::move(onFocusLost)) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) onFocusLost_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> onFocusLost_;
-};
-
 void setText(QLabel* label, const std::string& text) {
   label->setText(toQ(text));
 }
@@ -58,7 +46,7 @@ LambdaLoggerController::LambdaLoggerController(UiContext& context)
 
 LambdaLoggerController::~LambdaLoggerController() {
   // The field goes with the form; it may not call back into this controller then.
-  form().commentField->removeEventFilter(focusWatcher_.get());
+  if (focusWatcher_) focusWatcher_->unwatchAll();
 }
 
 void LambdaLoggerController::wireFile() {
@@ -85,8 +73,8 @@ void LambdaLoggerController::wireFile() {
                    p.clock, p.messages);
   });
   focusWatcher_ =
-      std::make_unique<FocusWatcher>([this] { context_.handle([this] { takeComment(); }); });
-  f.commentField->installEventFilter(focusWatcher_.get());
+      std::make_unique<FocusLoss>([this] { context_.handle([this] { takeComment(); }); });
+  focusWatcher_->watch(f.commentField);
 }
 
 void LambdaLoggerController::wireUnit() {

@@ -12,6 +12,7 @@ class QObject;
 
 namespace qx {
 
+class FocusLoss;
 class UiContext;
 
 // The lambda logger window: the unit's lambda logs read and cleared, the table shown in the
@@ -35,7 +36,7 @@ class LambdaLoggerController final : public FormController<lambdalogger> {
   // The table drawn anew from the state, with the frame where it stands.
   void redrawTable();
 
-  std::unique_ptr<QObject> focusWatcher_;
+  std::unique_ptr<FocusLoss> focusWatcher_;
   Drawing legend_;
   std::optional<std::string> shownComment_;
   // The table as last handed to the drawing area: only what changed since is repainted.

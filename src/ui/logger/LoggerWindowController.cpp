@@ -17,25 +17,13 @@
 #include "core/util/Numbers.h"
 #include "platform/QtText.h"
 #include "ui/app/DrawingPainter.h"
+#include "ui/app/FocusLoss.h"
 #include "ui/app/Painting.h"
 #include "ui/app/UiContext.h"
 
 namespace qx {
 
 namespace {
-// Calls back when the watched field loses the input focus.
-class FocusWatcher final : public QObject {
- public:
-  explicit FocusWatcher(std::function<void()> onFocusLost) : onFocusLost_(std::move(onFocusLost)) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) onFocusLost_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> onFocusLost_;
-};
-
 int progressNumber(std::int64_t n) {
   return static_cast<int>(clampTo<std::int64_t>(n, 0, std::numeric_limits<int>::max()));
 }
@@ -52,7 +40,7 @@ LoggerWindowController::LoggerWindowController(UiContext& context)
 
 LoggerWindowController::~LoggerWindowController() {
   // The widgets go with the form, after this controller: nothing may call back into it then.
-  form().commentField->removeEventFilter(focusWatcher_.get());
+  if (focusWatcher_) focusWatcher_->unwatchAll();
   form().onResized = nullptr;
   form().strips->onWheelNotch = nullptr;
   form().strips->onLeftClick = nullptr;
@@ -97,8 +85,8 @@ void LoggerWindowController::wireButtons() {
   onClick(f.pathButton, [this, &p] { chooseLogFolder(p.logger, *folders_, *this); });
 
   focusWatcher_ =
-      std::make_unique<FocusWatcher>([this] { context_.handle([this] { takeComment(); }); });
-  f.commentField->installEventFilter(focusWatcher_.get());
+      std::make_unique<FocusLoss>([this] { context_.handle([this] { takeComment(); }); });
+  focusWatcher_->watch(f.commentField);
   f.lamp->paintFunction = [this, &p](QPainter& painter) {
     const QSize size = form().lamp->size();
     paintLamp(painter, loggerLamp(size.width(), size.height(), p.logger.lamp));

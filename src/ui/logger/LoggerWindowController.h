@@ -19,6 +19,7 @@ class QPainter;
 
 namespace qx {
 
+class FocusLoss;
 class FolderRequester;
 class UiContext;
 
@@ -65,7 +66,7 @@ class LoggerWindowController final : public FormController<logger>, public Logge
   LoopLoggerTimer timer_;
   QtFolderRequester systemFolders_;
   FolderRequester* folders_;
-  std::unique_ptr<QObject> focusWatcher_;
+  std::unique_ptr<FocusLoss> focusWatcher_;
   void paintStrips(QPainter& painter);
 
   // The viewer's strips and cursor line as last drawn; the strips also as a picture (an

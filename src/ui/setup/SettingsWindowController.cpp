@@ -12,24 +12,10 @@
 #include "core/util/Numbers.h"
 #include "forms/Einstellungendialog.h"
 #include "platform/QtText.h"
+#include "ui/app/FocusLoss.h"
 #include "ui/app/UiContext.h"
 
 namespace qx {
-
-namespace {
-// Calls back when one of the watched fields loses the input focus.
-class FocusWatcher final : public QObject {
- public:
-  explicit FocusWatcher(std::function<void()> onFocusLost) : onFocusLost_(std::move(onFocusLost)) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) onFocusLost_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> onFocusLost_;
-};
-}  // namespace
 
 SettingsWindowController::SettingsWindowController(UiContext& context)
     : FormController(context, WindowId::Settings) {
@@ -40,14 +26,14 @@ SettingsWindowController::SettingsWindowController(UiContext& context)
 
 SettingsWindowController::~SettingsWindowController() {
   // The fields are destroyed with the form; nothing may call back into this controller then.
-  for (SetupField f : settingsTextFields()) form().field(f)->removeEventFilter(focusWatcher_.get());
+  if (focusWatcher_) focusWatcher_->unwatchAll();
 }
 
 void SettingsWindowController::connectControls() {
   focusWatcher_ =
-      std::make_unique<FocusWatcher>([this] { context_.handle([this] { takeOverFields(); }); });
+      std::make_unique<FocusLoss>([this] { context_.handle([this] { takeOverFields(); }); });
   for (SetupField f : settingsTextFields())
-    form().field(f)->installEventFilter(focusWatcher_.get());
+    focusWatcher_->watch(form().field(f));
 
   for (SetupField f : settingsChoiceFields()) {
     if (QButtonGroup* group = form().group(f)) {

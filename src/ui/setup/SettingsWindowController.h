@@ -10,6 +10,7 @@ class QObject;
 
 namespace qx {
 
+class FocusLoss;
 class UiContext;
 enum class SetupField : int;
 
@@ -34,7 +35,7 @@ class SettingsWindowController final : public FormController<Einstellungendialog
  private:
   void connectControls();
 
-  std::unique_ptr<QObject> focusWatcher_;
+  std::unique_ptr<FocusLoss> focusWatcher_;
   int filledRevision_ = -1;
 };
 

@@ -17,24 +17,12 @@
 #include "core/system/SystemForm.h"
 #include "forms/FormWindow.h"
 #include "platform/QtText.h"
+#include "ui/app/FocusLoss.h"
 #include "ui/app/UiContext.h"
 
 namespace qx {
 
 namespace {
-// Calls back when one of the watched fields loses the input focus.
-class FocusWatcher final : public QObject {
- public:
-  explicit FocusWatcher(std::function<void()> onFocusLost) : onFocusLost_(std::move(onFocusLost)) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) onFocusLost_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> onFocusLost_;
-};
-
 // The logger timer as the main loop runs it (a capacity change leaves it alone).
 class LoopLoggerTimer final : public LoggerTimer {
  public:
@@ -56,14 +44,14 @@ SystemWindowController::SystemWindowController(UiContext& context)
 
 SystemWindowController::~SystemWindowController() {
   // The fields are destroyed with the form; nothing may call back into this controller then.
-  for (QLineEdit* edit : form().fields()) edit->removeEventFilter(focusWatcher_.get());
+  if (focusWatcher_) focusWatcher_->unwatchAll();
 }
 
 void SystemWindowController::connectControls() {
   systemdialog& f = form();
   focusWatcher_ =
-      std::make_unique<FocusWatcher>([this] { context_.handle([this] { takeOverFields(); }); });
-  for (QLineEdit* edit : f.fields()) edit->installEventFilter(focusWatcher_.get());
+      std::make_unique<FocusLoss>([this] { context_.handle([this] { takeOverFields(); }); });
+  for (QLineEdit* edit : f.fields()) focusWatcher_->watch(edit);
 
   for (const SystemCheckInfo& info : systemChecks()) {
     QObject::connect(f.check(info.id), &QCheckBox::clicked, [this, info](bool checked) {

@@ -11,6 +11,7 @@ class QObject;
 
 namespace qx {
 
+class FocusLoss;
 class UiContext;
 
 // The system window: the program options that no other window edits, the firmware update,
@@ -41,7 +42,7 @@ class SystemWindowController final : public FormController<systemdialog> {
   void resetWindow(WindowId id);
   std::int64_t changeLogCapacity(std::int64_t requested);
 
-  std::unique_ptr<QObject> focusWatcher_;
+  std::unique_ptr<FocusLoss> focusWatcher_;
   // What each field was last given, so that typing is kept until the value changes.
   std::array<std::string, kSystemFieldCount> shownTexts_;
 };

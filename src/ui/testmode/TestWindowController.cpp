@@ -18,25 +18,13 @@
 #include "platform/QtEventPoll.h"
 #include "platform/QtText.h"
 #include "ui/app/DrawingPainter.h"
+#include "ui/app/FocusLoss.h"
 #include "ui/app/UiContext.h"
 #include "ui/setup/SettingsWindowController.h"
 
 namespace qx {
 
 namespace {
-// Calls back when one of the watched fields loses the input focus.
-class FocusWatcher final : public QObject {
- public:
-  explicit FocusWatcher(std::function<void()> onFocusLost) : onFocusLost_(std::move(onFocusLost)) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) onFocusLost_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> onFocusLost_;
-};
-
 void setText(QLabel* label, const std::string& text) {
   label->setText(toQ(text));
 }
@@ -63,8 +51,8 @@ TestWindowController::TestWindowController(UiContext& context)
     : FormController(context, WindowId::Test) {
   Testdialog& f = form();
   focusWatcher_ =
-      std::make_unique<FocusWatcher>([this] { context_.handle([this] { takeOverFields(); }); });
-  for (QLineEdit* field : f.fields()) field->installEventFilter(focusWatcher_.get());
+      std::make_unique<FocusLoss>([this] { context_.handle([this] { takeOverFields(); }); });
+  for (QLineEdit* field : f.fields()) focusWatcher_->watch(field);
   connectOutputTests();
   connectFlowTests();
   connectIgnition();
@@ -79,7 +67,7 @@ TestWindowController::TestWindowController(UiContext& context)
 
 TestWindowController::~TestWindowController() {
   // The fields are destroyed with the form; nothing may call back into this controller then.
-  for (QLineEdit* field : form().fields()) field->removeEventFilter(focusWatcher_.get());
+  if (focusWatcher_) focusWatcher_->unwatchAll();
 }
 
 void TestWindowController::onClick(QPushButton* button, std::function<void()> action) {

@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace qx {
 
+class FocusLoss;
 class SerialLink;
 class UiContext;
 struct TestButton;
@@ -50,7 +51,7 @@ class TestWindowController final : public FormController<Testdialog> {
   // The settings window shows the charge time and the sensor position too.
   void showInSettingsWindow(SetupField field);
 
-  std::unique_ptr<QObject> focusWatcher_;
+  std::unique_ptr<FocusLoss> focusWatcher_;
   int filledRevision_ = -1;
   int shownChargeTime_ = -1;
 };
