@@ -3,33 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/app/ProgramSettings.h"
+#include "BigDisplayScene.h"
 #include "core/display/BigDisplay.h"
-#include "core/link/VitalData.h"
-#include "core/setup/SetupRecord.h"
 
 namespace {
 
-struct Scene {
-  qx::VitalData vital;
-  qx::ProgramSettings settings;
-  qx::SetupRecord setup;
-  qx::BigDisplayState state;
-  Scene() {
-    settings.sliderDisplays = settings.showLearningLimits = true;  // every item drawn
-    vital.throttlePercent = 63;
-    vital.engineTemp = 84;
-    vital.airTemp = 27;
-    vital.lambdaMv = {612, 455, 880};
-    vital.injectionTimeUs = 4100;
-    vital.ignitionAngleRaw = 72;
-    vital.cpuTemp = 44;
-  }
-  qx::BigDisplaySources sources() const { return {vital, settings, setup, 3, {240, 240, 240}}; }
-};
-
 void BM_BigDisplayLiveLayer(benchmark::State& state) {
-  Scene s;
+  qx::bench::BigDisplayScene s;
   int speed = 0;
   for (auto _ : state) {
     speed = (speed + 37) % 12000;  // a moving needle and changing digits
@@ -41,7 +21,7 @@ void BM_BigDisplayLiveLayer(benchmark::State& state) {
 BENCHMARK(BM_BigDisplayLiveLayer)->Unit(benchmark::kMicrosecond);
 
 void BM_BigDisplayStaticLayer(benchmark::State& state) {
-  Scene s;
+  qx::bench::BigDisplayScene s;
   const qx::BigDisplayStaticInputs in = qx::staticInputsOf(s.settings, s.setup, {240, 240, 240});
   for (auto _ : state) {
     qx::Drawing d = qx::drawBigDisplayStatic(in);
@@ -52,7 +32,7 @@ BENCHMARK(BM_BigDisplayStaticLayer)->Unit(benchmark::kMicrosecond);
 
 // What the window calls on every tick: the static layer only when its inputs changed.
 void BM_BigDisplayRefresh(benchmark::State& state) {
-  Scene s;
+  qx::bench::BigDisplayScene s;
   for (auto _ : state) {
     s.vital.engineSpeed = s.vital.engineSpeedClamped = (s.vital.engineSpeed + 37) % 12000;
     benchmark::DoNotOptimize(qx::refreshBigDisplay(s.state, s.sources()));

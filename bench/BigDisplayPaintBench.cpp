@@ -11,32 +11,11 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "core/app/ProgramSettings.h"
+#include "BigDisplayScene.h"
 #include "core/display/BigDisplay.h"
-#include "core/link/VitalData.h"
-#include "core/setup/SetupRecord.h"
 #include "ui/app/DrawingPainter.h"
 
 namespace {
-
-struct Scene {
-  qx::VitalData vital;
-  qx::ProgramSettings settings;
-  qx::SetupRecord setup;
-  qx::BigDisplayState state;
-  Scene() {
-    settings.sliderDisplays = settings.showLearningLimits = true;  // every item drawn
-    vital.throttlePercent = 63;
-    vital.engineTemp = 84;
-    vital.airTemp = 27;
-    vital.lambdaMv = {612, 455, 880};
-    vital.injectionTimeUs = 4100;
-    vital.ignitionAngleRaw = 72;
-    vital.cpuTemp = 44;
-    vital.output1 = vital.input2 = 1;
-  }
-  qx::BigDisplaySources sources() const { return {vital, settings, setup, 3, {240, 240, 240}}; }
-};
 
 void paintStatic(QImage& image, const qx::Drawing& layer, double scale) {
   QPainter painter(&image);
@@ -48,7 +27,7 @@ void paintStatic(QImage& image, const qx::Drawing& layer, double scale) {
 void BM_BigDisplayFrame(benchmark::State& state) {
   const int width = static_cast<int>(state.range(0));
   const double scale = width / 640.0;
-  Scene s;
+  qx::bench::BigDisplayScene s;
   qx::refreshBigDisplay(s.state, s.sources(), true);
   QImage still(width, width * 3 / 4, QImage::Format_ARGB32_Premultiplied);
   paintStatic(still, s.state.staticLayer, scale);
@@ -71,7 +50,7 @@ BENCHMARK(BM_BigDisplayFrame)->Arg(640)->Arg(1280)->Unit(benchmark::kMicrosecond
 // The static layer painted anew (resize, settings change).
 void BM_BigDisplayStaticPaint(benchmark::State& state) {
   const int width = static_cast<int>(state.range(0));
-  Scene s;
+  qx::bench::BigDisplayScene s;
   qx::refreshBigDisplay(s.state, s.sources(), true);
   QImage still(width, width * 3 / 4, QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
