@@ -1,5 +1,5 @@
 #include "ui/app/DrawingPainter.h"
-#include "ui/app/LeadingItemsCache.h"
+#include "ui/app/StillItemsCache.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,7 +18,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
+#include <optional>
 #include <type_traits>
+#include <vector>
 
 #include "core/draw/Drawing.h"
 #include "platform/QtText.h"
@@ -119,6 +122,34 @@ QRectF textBox(const TextStyle& style, double w, double h) {
   return {x, y, w, h};
 }
 
+// The box of an arc as the painter strokes it (angles in whole sixteenths of a degree,
+// counter-clockwise from three o'clock with y downwards): its two ends and the points at
+// 0°, 90°, 180° and 270° that it passes. A short arc on a large circle is a small box.
+QRectF arcBox(const DrawArc& a) {
+  constexpr int kQuarter = 90 * 16;
+  const int start = static_cast<int>(a.startDeg * 16), span = static_cast<int>(a.spanDeg * 16);
+  const double r = a.radius;
+  if (std::abs(span) >= 4 * kQuarter)
+    return {a.centre.x - r, a.centre.y - r, 2 * r, 2 * r};
+  const int from = std::min(start, start + span), to = std::max(start, start + span);
+  const auto at = [&](int sixteenths) {
+    const double rad = sixteenths / 16.0 * std::numbers::pi / 180.0;
+    return QPointF(a.centre.x + r * std::cos(rad), a.centre.y - r * std::sin(rad));
+  };
+  QRectF box(at(from), QSizeF(0, 0));
+  const auto take = [&box](QPointF p) {
+    box.setLeft(std::min(box.left(), p.x()));
+    box.setRight(std::max(box.right(), p.x()));
+    box.setTop(std::min(box.top(), p.y()));
+    box.setBottom(std::max(box.bottom(), p.y()));
+  };
+  take(at(to));
+  // The first quarter mark at or after `from` (rounded up, also below zero).
+  const int firstQuarter = (from >= 0 ? (from + kQuarter - 1) / kQuarter : -(-from / kQuarter));
+  for (int q = firstQuarter * kQuarter; q <= to; q += kQuarter) take(at(q));
+  return box;
+}
+
 // Where an item may paint, in drawing coordinates: generous by a pen width, glyphs reaching
 // beyond their advance and a turned text's whole circle.
 QRectF itemBounds(const DrawItem& item, const QFont& font, const QPaintDevice* device,
@@ -141,7 +172,9 @@ QRectF itemBounds(const DrawItem& item, const QFont& font, const QPaintDevice* d
           }
           const QRectF t = textBox(i.style, m.w, m.h).translated(i.at.x, i.at.y);
           return t.adjusted(-m.h / 2 - 2, -2, m.h / 2 + 2, 2);
-        } else if constexpr (std::is_same_v<T, DrawCircle> || std::is_same_v<T, DrawArc>) {
+        } else if constexpr (std::is_same_v<T, DrawArc>) {
+          return arcBox(i).adjusted(-i.width - 2, -i.width - 2, i.width + 2, i.width + 2);
+        } else if constexpr (std::is_same_v<T, DrawCircle>) {
           const double r = i.radius;
           return box(i.centre.x - r, i.centre.y - r, i.centre.x + r, i.centre.y + r, i.width + 2);
         } else if constexpr (std::is_same_v<T, DrawRect>) {
@@ -317,10 +350,10 @@ struct ItemPainter {
 }  // namespace
 
 namespace {
-// Paints items [from, end) of the drawing; a partial repaint on screen leaves out the items
-// clear of the painter's clip.
-void paintItems(QPainter& painter, const Drawing& drawing, std::size_t from,
-                const PaintOptions& options) {
+// Paints the items of the drawing that `wanted` picks (all without it); a partial repaint on
+// screen leaves out the items clear of the painter's clip.
+void paintItems(QPainter& painter, const Drawing& drawing, const PaintOptions& options,
+                const std::vector<bool>* wanted = nullptr, bool wantedValue = true) {
   const QColor background = colourOf(drawing.background);
   if (options.fillBackground) painter.fillRect(painter.window(), background);
   painter.setRenderHint(QPainter::Antialiasing, options.antialiased);
@@ -329,39 +362,87 @@ void paintItems(QPainter& painter, const Drawing& drawing, std::size_t from,
   const bool partial = !clip.isNull() && onScreen(painter.device()) &&
                        !clip.contains(QRectF(0, 0, drawing.width, drawing.height));
   const QFont font = painter.font();
-  for (std::size_t i = from; i < drawing.items.size(); ++i) {
+  for (std::size_t i = 0; i < drawing.items.size(); ++i) {
+    if (wanted && (*wanted)[i] != wantedValue) continue;
     const DrawItem& item = drawing.items[i];
     if (partial && !itemBounds(item, font, painter.device(), options.fontScale).intersects(clip))
       continue;
     std::visit(paint, item);
   }
 }
+
+// Whether two items may touch a common pixel. Arcs and circles round one centre are rings:
+// they touch only where their radii, widened by half their pens and a pixel of smoothing,
+// meet; everything else is compared by its box.
+bool mayTouch(const DrawItem& a, const DrawItem& b, const QRectF& boundsA, const QRectF& boundsB) {
+  struct Ring {
+    DrawPoint centre;
+    double inner, outer;
+  };
+  const auto ring = [](const DrawItem& item) -> std::optional<Ring> {
+    return std::visit(
+        [](const auto& i) -> std::optional<Ring> {
+          using T = std::decay_t<decltype(i)>;
+          if constexpr (std::is_same_v<T, DrawArc> || std::is_same_v<T, DrawCircle>) {
+            const bool filled = [&] {
+              if constexpr (std::is_same_v<T, DrawCircle>) return i.filled;
+              return false;
+            }();
+            const double reach = i.width / 2 + 1.5;
+            return Ring{i.centre, filled ? 0.0 : i.radius - reach, i.radius + reach};
+          } else {
+            return std::nullopt;
+          }
+        },
+        item);
+  };
+  const std::optional<Ring> ra = ring(a), rb = ring(b);
+  if (ra && rb && ra->centre == rb->centre &&
+      (ra->outer < rb->inner || rb->outer < ra->inner))
+    return false;
+  return boundsA.intersects(boundsB);
+}
 }  // namespace
 
 void paintDrawing(QPainter& painter, const Drawing& drawing, const PaintOptions& options) {
-  paintItems(painter, drawing, 0, options);
+  paintItems(painter, drawing, options);
 }
 
-void LeadingItemsCache::paint(QPainter& painter, const Drawing& drawing, const QWidget& area,
-                              const PaintOptions& options) {
-  std::size_t same = 0;
-  if (drawing.width == kept_.width && drawing.height == kept_.height &&
-      drawing.background == kept_.background)
-    while (same < kept_.items.size() && same < drawing.items.size() &&
-           kept_.items[same] == drawing.items[same])
-      ++same;
+void StillItemsCache::paint(QPainter& painter, const Drawing& drawing, const QWidget& area,
+                            const PaintOptions& options) {
   const qreal ratio = area.devicePixelRatioF();
   const QSize size = area.size() * ratio;
-  if (image_.size() != size || same < kept_.items.size() || kept_.items.empty()) {
-    // The first drawing is kept whole; from the second on, the part it shares with the one
-    // kept, which is the part that stays from tick to tick.
-    const std::size_t keep =
-        kept_.items.empty() || image_.size() != size ? drawing.items.size() : same;
-    kept_.width = drawing.width;
-    kept_.height = drawing.height;
-    kept_.background = drawing.background;
-    kept_.items.assign(drawing.items.begin(),
-                       drawing.items.begin() + static_cast<std::ptrdiff_t>(keep));
+  const bool sameFrame = image_.size() == size && drawing.width == last_.width &&
+                         drawing.height == last_.height &&
+                         drawing.background == last_.background &&
+                         drawing.items.size() == last_.items.size();
+  std::vector<QRectF> bounds;
+  if (sameFrame) {
+    const QFont font = area.font();
+    bounds.reserve(drawing.items.size());
+    for (const DrawItem& item : drawing.items)
+      bounds.push_back(itemBounds(item, font, &area, options.fontScale));
+  }
+  // Whether item i may stay beneath the painted items before it (those not in `in`).
+  const auto untouched = [&](std::size_t i, const std::vector<bool>& in) {
+    for (std::size_t j = 0; j < i; ++j)
+      if (!in[j] && mayTouch(drawing.items[j], drawing.items[i], bounds[j], bounds[i]))
+        return false;
+    return true;
+  };
+  // The picture holds while its items are the same and no item painted over it has moved
+  // onto one of them.
+  bool pictureHolds = sameFrame;
+  for (std::size_t i = 0; pictureHolds && i < drawing.items.size(); ++i)
+    pictureHolds = !kept_[i] || (drawing.items[i] == last_.items[i] && untouched(i, kept_));
+  if (!pictureHolds) {
+    // The first drawing (or one of another size, background or item count) is kept whole;
+    // from then on the items that are the same as in the one before and that no painted item
+    // before them may touch.
+    kept_.assign(drawing.items.size(), true);
+    if (sameFrame)
+      for (std::size_t i = 0; i < drawing.items.size(); ++i)
+        kept_[i] = drawing.items[i] == last_.items[i] && untouched(i, kept_);
     image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     image_.setDevicePixelRatio(ratio);
     // The picture measures texts as the area does.
@@ -371,12 +452,13 @@ void LeadingItemsCache::paint(QPainter& painter, const Drawing& drawing, const Q
     still.setFont(area.font());
     PaintOptions whole = options;
     whole.fillBackground = true;
-    paintItems(still, kept_, 0, whole);
+    paintItems(still, drawing, whole, &kept_, true);
   }
+  last_ = drawing;
   painter.drawImage(0, 0, image_);
   PaintOptions rest = options;
   rest.fillBackground = false;
-  paintItems(painter, drawing, kept_.items.size(), rest);
+  paintItems(painter, drawing, rest, &kept_, false);
 }
 
 QRegion changedRegion(const Drawing& before, const Drawing& after, const QWidget& area,

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
 
 #include "core/app/Program.h"
 #include "ui/app/DrawingPainter.h"
@@ -30,6 +31,8 @@ void BigDisplayController::fill() {
   form().setPalette(palette);
   form().setAutoFillBackground(true);
   refreshBigDisplay(p.bigDisplay, sources(), true);
+  // The layers changed while the window was hidden: the next update paints the area whole.
+  shownSize_ = QSize();
 }
 
 void BigDisplayController::update() {
@@ -40,7 +43,21 @@ void BigDisplayController::update() {
   if (!drawnFrom ||
       !(*drawnFrom == staticInputsOf(p.settings, p.setup.record, p.editors.drawingBackground)))
     refreshBigDisplay(p.bigDisplay, sources());
-  form().canvas->update();
+  // Tick after tick only some live items change (the needle, a few values): only the box
+  // round where they were and are now is painted again, unless the static layer or the
+  // area's size changed. One box: smoothed shapes clipped to many small pieces cost more
+  // than the pixels the pieces leave out.
+  const BigDisplayState& state = p.bigDisplay;
+  BigDisplayCanvas& area = *form().canvas;
+  if (shownFrom_ != state.staticDrawnFrom || shownSize_ != area.size()) {
+    area.update();
+  } else {
+    const QRegion changed = changedRegion(shownLive_, state.liveLayer, area, 1, form().scale());
+    if (!changed.isEmpty()) area.update(changed.boundingRect());
+  }
+  shownLive_ = state.liveLayer;
+  shownFrom_ = state.staticDrawnFrom;
+  shownSize_ = area.size();
 }
 
 void BigDisplayController::click(QPointF at) {

@@ -33,6 +33,11 @@ class BigDisplayController final : public FormController<grossbild> {
   // The static layer as painted at the drawing area's size, and what it was drawn from.
   QPixmap staticPixmap_;
   std::optional<BigDisplayStaticInputs> pixmapFrom_;
+  // What the area was last asked to show: the live layer, the static layer's inputs and the
+  // area's size.
+  Drawing shownLive_;
+  std::optional<BigDisplayStaticInputs> shownFrom_;
+  QSize shownSize_;
 };
 
 }  // namespace qx

@@ -160,7 +160,9 @@ void ExpertWindowController::update() {
     Canvas& area = *form().discCanvas;
     const Drawing& disc = context_.program.expertWindow.disc;
     const QRegion changed = changedRegion(shownDisc_, disc, area, 72.0 / area.logicalDpiY());
-    if (!changed.isEmpty()) area.update(changed);
+    // One box round the changes: the smoothed arcs clipped to many small pieces cost more
+    // than the pixels the pieces leave out.
+    if (!changed.isEmpty()) area.update(changed.boundingRect());
     shownDisc_ = disc;
   }
 }

@@ -4,7 +4,7 @@
 
 #include "core/draw/Drawing.h"
 #include "forms/expertdialog.h"
-#include "ui/app/LeadingItemsCache.h"
+#include "ui/app/StillItemsCache.h"
 #include "ui/app/WindowController.h"
 
 namespace qx {
@@ -39,7 +39,7 @@ class ExpertWindowController final : public FormController<expertdialog> {
   // The disc as last handed to its drawing area: only what changed since is repainted.
   Drawing shownDisc_;
   // The wheel and the other parts that stay, as a picture.
-  LeadingItemsCache discCache_;
+  StillItemsCache discCache_;
 };
 
 }  // namespace qx
