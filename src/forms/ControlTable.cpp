@@ -85,6 +85,45 @@ QSize usualSize(const ControlSpec& c, QWidget* w) {
       return {c.w < 0 ? hint : c.w, c.h < 0 ? 20 : c.h};
   }
 }
+
+// The rows of a value in which its text may paint: one line, centred in its height.
+QRect textRows(const QWidget* value) {
+  const QRect place = value->geometry();
+  const int line = value->fontMetrics().height();
+  return {place.x(), place.y() + (place.height() - line) / 2 - 1, place.width(), line + 2};
+}
+
+// A value changes with every tick. Where it paints its own background (the window's colour),
+// a changed value does not make the frame and the labels beneath it paint again. It may do
+// so when nothing beneath it shows there: frames lie below it anyway (and their lines clear
+// of it); labels it overlaps are put above it, their text then painted over its background;
+// of two overlapping values, neither may have its text where they overlap. A value that
+// overlaps any other control leaves the background to what lies beneath.
+void fillValueBackgrounds(const std::vector<QWidget*>& widgets,
+                          std::span<const ControlSpec> table) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (table[i].kind != ControlKind::Value) continue;
+    QWidget* value = widgets[i];
+    const QRect place = value->geometry();
+    QWidget* lowestLabel = nullptr;  // labels keep their table order, the first is lowest
+    bool fill = true;
+    for (std::size_t j = 0; j < table.size() && fill; ++j) {
+      const ControlKind kind = table[j].kind;
+      if (j == i || kind == ControlKind::Frame || !widgets[j]->geometry().intersects(place))
+        continue;
+      if (kind == ControlKind::Label) {
+        if (!lowestLabel) lowestLabel = widgets[j];
+      } else if (kind == ControlKind::Value) {
+        const QRect overlap = widgets[j]->geometry() & place;
+        fill = !overlap.intersects(textRows(value)) && !overlap.intersects(textRows(widgets[j]));
+      } else {
+        fill = false;
+      }
+    }
+    value->setAutoFillBackground(fill);
+    if (fill && lowestLabel) value->stackUnder(lowestLabel);
+  }
+}
 }  // namespace
 
 QWidget* PlacedControls::byKey(int key) const {
@@ -104,18 +143,7 @@ PlacedControls placeControls(QWidget* area, std::span<const ControlSpec> table) 
     placed.all_.push_back(w);
     if (c.key >= 0) placed.keyed_.emplace_back(c.key, w);
   }
-  // A value changes with every tick. One that lies on nothing but a frame paints its own
-  // background (the window's colour), so that the frame is not painted again with it; one
-  // that overlaps another control leaves the background to what lies beneath.
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    if (table[i].kind != ControlKind::Value) continue;
-    const QRect place = placed.all_[i]->geometry();
-    bool alone = true;
-    for (std::size_t j = 0; j < table.size() && alone; ++j)
-      alone = j == i || table[j].kind == ControlKind::Frame ||
-              !placed.all_[j]->geometry().intersects(place);
-    placed.all_[i]->setAutoFillBackground(alone);
-  }
+  fillValueBackgrounds(placed.all_, table);
   return placed;
 }
 

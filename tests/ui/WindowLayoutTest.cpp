@@ -43,7 +43,8 @@ TEST(WindowLayout, EveryControlOnItsAreaAndNoneTwice) {
 }
 
 // The values paint their own background so that a changed value does not repaint the frame
-// beneath it; the window must look the same as when they left it to the frame.
+// beneath it; the window must look the same as when they left it to the frame and lay above
+// the labels they overlap.
 TEST(WindowLayout, ValuesFillingTheirBackgroundLookAsTheWindowDoes) {
   test::AppHarness h;
   ASSERT_TRUE(h.launch());
@@ -52,14 +53,18 @@ TEST(WindowLayout, ValuesFillingTheirBackgroundLookAsTheWindowDoes) {
     WindowController* c = h.app->controller(spec.id);
     if (!c) continue;
     QWidget* area = c->window().area();
-    const QImage filled = area->grab().toImage();
     std::vector<QLabel*> filling;
     for (QLabel* label : area->findChildren<QLabel*>())
       if (label->autoFillBackground()) filling.push_back(label);
+    // Values as wide as they get, so that their text reaches the labels they overlap.
+    for (QLabel* label : filling) label->setText("-8888.8");
+    const QImage filled = area->grab().toImage();
     values += static_cast<int>(filling.size());
-    for (QLabel* label : filling) label->setAutoFillBackground(false);
+    for (QLabel* label : filling) {
+      label->setAutoFillBackground(false);
+      label->raise();
+    }
     EXPECT_TRUE(area->grab().toImage() == filled) << spec.form;
-    for (QLabel* label : filling) label->setAutoFillBackground(true);
   }
   EXPECT_GE(values, 20);
 }
