@@ -57,6 +57,11 @@ TEST(PartialRepaint, ChangedRegionRepaintsLikeAWholePaint) {
   };
   const Case cases[] = {
       {"a centred value gets longer", [&](Drawing& d) { textAt(d, 4).text = "10.85"; }},
+      {"two values far apart change",
+       [&](Drawing& d) {
+         textAt(d, 2).text = "1.1";
+         textAt(d, 12).text = "1.25";
+       }},
       {"a cell changes colour",
        [](Drawing& d) { std::get<DrawRect>(d.items[5]).fill = {255, 0, 0}; }},
       {"a line moves", [](Drawing& d) { std::get<DrawLine>(d.items[13]).from.y = 60; }},

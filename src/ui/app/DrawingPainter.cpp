@@ -361,12 +361,16 @@ void paintItems(QPainter& painter, const Drawing& drawing, const PaintOptions& o
   const QRectF clip = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
   const bool partial = !clip.isNull() && onScreen(painter.device()) &&
                        !clip.contains(QRectF(0, 0, drawing.width, drawing.height));
+  // Two cells far apart are two small pieces, not the box round both.
+  const QRegion pieces = partial ? painter.clipRegion() : QRegion();
   const QFont font = painter.font();
   for (std::size_t i = 0; i < drawing.items.size(); ++i) {
     if (wanted && (*wanted)[i] != wantedValue) continue;
     const DrawItem& item = drawing.items[i];
-    if (partial && !itemBounds(item, font, painter.device(), options.fontScale).intersects(clip))
-      continue;
+    if (partial) {
+      const QRectF bounds = itemBounds(item, font, painter.device(), options.fontScale);
+      if (!bounds.intersects(clip) || !pieces.intersects(bounds.toAlignedRect())) continue;
+    }
     std::visit(paint, item);
   }
 }
