@@ -38,11 +38,16 @@ Drawing base() {
   return d;
 }
 
-QImage painted(const Drawing& d, bool antialiased, const QRegion* only = nullptr,
-               const QImage* under = nullptr) {
-  QImage image = under ? *under : QImage(d.width, d.height, QImage::Format_RGB32);
+// The drawing painted scaled by `scale` (as the big display paints its layers), whole or
+// only within `only` over what `under` shows.
+QImage painted(const Drawing& d, bool antialiased, double scale = 1,
+               const QRegion* only = nullptr, const QImage* under = nullptr) {
+  QImage image = under ? *under
+                       : QImage(qRound(d.width * scale), qRound(d.height * scale),
+                                QImage::Format_RGB32);
   QPainter painter(&image);
   if (only) painter.setClipRegion(*only);
+  painter.scale(scale, scale);
   paintDrawing(painter, d, {.antialiased = antialiased});
   return image;
 }
@@ -80,20 +85,25 @@ TEST(PartialRepaint, ChangedRegionRepaintsLikeAWholePaint) {
       {"a turned text changes", [&](Drawing& d) { textAt(d, 16).text = "tief unten"; }},
       {"nothing changes", [](Drawing&) {}},
   };
-  QWidget area;
-  area.resize(300, 200);
-  for (const bool antialiased : {false, true}) {
-    for (const Case& c : cases) {
-      const Drawing before = base();
-      Drawing after = before;
-      c.change(after);
-      const QRegion region = changedRegion(before, after, area);
-      EXPECT_EQ(region.isEmpty(), std::string(c.what) == "nothing changes") << c.what;
-      const QImage shown = painted(before, antialiased);
-      EXPECT_EQ(painted(after, antialiased, &region, &shown), painted(after, antialiased))
-          << c.what << (antialiased ? " (antialiased)" : "");
+  for (const double scale : {1.0, 1.7}) {
+    QWidget area;
+    area.resize(qRound(300 * scale), qRound(200 * scale));
+    for (const bool antialiased : {false, true}) {
+      for (const Case& c : cases) {
+        const Drawing before = base();
+        Drawing after = before;
+        c.change(after);
+        const QRegion region = changedRegion(before, after, area, 1, scale);
+        EXPECT_EQ(region.isEmpty(), std::string(c.what) == "nothing changes") << c.what;
+        const QImage shown = painted(before, antialiased, scale);
+        EXPECT_EQ(painted(after, antialiased, scale, &region, &shown),
+                  painted(after, antialiased, scale))
+            << c.what << (antialiased ? " (antialiased)" : "") << " at scale " << scale;
+      }
     }
   }
+  QWidget area;
+  area.resize(300, 200);
   // A short arc that moves a little is repainted around where it was and is, not around its
   // whole circle.
   Drawing shortArc = base();

@@ -43,17 +43,15 @@ void BigDisplayController::update() {
   if (!drawnFrom ||
       !(*drawnFrom == staticInputsOf(p.settings, p.setup.record, p.editors.drawingBackground)))
     refreshBigDisplay(p.bigDisplay, sources());
-  // Tick after tick only some live items change (the needle, a few values): only the box
-  // round where they were and are now is painted again, unless the static layer or the
-  // area's size changed. One box: smoothed shapes clipped to many small pieces cost more
-  // than the pixels the pieces leave out.
+  // Tick after tick only some live items change (the needle, a few values): only where they
+  // were and are now is painted again, unless the static layer or the area's size changed.
   const BigDisplayState& state = p.bigDisplay;
   BigDisplayCanvas& area = *form().canvas;
   if (shownFrom_ != state.staticDrawnFrom || shownSize_ != area.size()) {
     area.update();
   } else {
     const QRegion changed = changedRegion(shownLive_, state.liveLayer, area, 1, form().scale());
-    if (!changed.isEmpty()) area.update(changed.boundingRect());
+    if (!changed.isEmpty()) area.update(changed);
   }
   shownLive_ = state.liveLayer;
   shownFrom_ = state.staticDrawnFrom;

@@ -160,8 +160,8 @@ void ExpertWindowController::update() {
     Canvas& area = *form().discCanvas;
     const Drawing& disc = context_.program.expertWindow.disc;
     const QRegion changed = changedRegion(shownDisc_, disc, area, 72.0 / area.logicalDpiY());
-    // One box round the changes: the smoothed arcs clipped to many small pieces cost more
-    // than the pixels the pieces leave out.
+    // One box round the changes: the disc's changes are arcs all round it, and smoothed
+    // arcs clipped to many small pieces cost more than the pixels the pieces leave out.
     if (!changed.isEmpty()) area.update(changed.boundingRect());
     shownDisc_ = disc;
   }
