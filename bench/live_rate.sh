@@ -4,16 +4,25 @@
 # (8.6 ms) plus the exchanges the open windows add to a cycle ("A" 8 bytes while the settings
 # window is open, "P" 37 bytes while the expert window is open, at the same time a byte), and
 # the program's CPU time per tick.
-#   bench/live_rate.sh BUILD_DIR [seconds] [COM timer ms, default 100] [all]
-# With "all" every window of the program is open, otherwise only the main window.
+#   bench/live_rate.sh BUILD_DIR [seconds] [COM timer ms, default 100] [all] [count]
+# With "all" every window of the program is open, otherwise only the main window. With
+# "count" the program runs under callgrind, which counts the instructions its painting takes
+# a tick: a figure that a busy machine does not change, unlike the rate (which then falls
+# far below the bound, as the counting slows the program fifty-fold).
 set -euo pipefail
 if [[ "${1:-}" == "--inside" ]]; then
   # On the virtual display: start the program, answer the first-start message box, wait.
   build=$2 work=$3 seconds=$4 extra=${5:-}
   cd "$work"
-  "$build/src/quarnelix" --port "$work/ork" --connect $extra >/dev/null 2>&1 &
+  wrap=() rounds=6
+  if [[ -n "${LIVE_RATE_COUNT:-}" ]]; then
+    wrap=(valgrind --tool=callgrind --callgrind-out-file="$work/paint.cg"
+      '--toggle-collect=QWidgetRepaintManager::paintAndFlush*')
+    rounds=40
+  fi
+  "${wrap[@]}" "$build/src/quarnelix" --port "$work/ork" --connect $extra >/dev/null 2>&1 &
   prog=$!
-  for _ in $(seq 6); do
+  for _ in $(seq $rounds); do
     sleep 0.5
     for id in $(xdotool search --onlyvisible --name '^Quarnelix$' 2>/dev/null); do
       xdotool windowfocus --sync "$id" 2>/dev/null && xdotool key Return
@@ -22,7 +31,9 @@ if [[ "${1:-}" == "--inside" ]]; then
   # CPU time (user + system, in clock ticks) over the measured seconds.
   cpu() { awk '{ print $14 + $15 }' "/proc/$prog/stat"; }
   c0=$(cpu)
+  [[ -n "${LIVE_RATE_COUNT:-}" ]] && callgrind_control -z $prog >/dev/null
   sleep "$seconds"
+  [[ -n "${LIVE_RATE_COUNT:-}" ]] && callgrind_control -d $prog >/dev/null
   c1=$(cpu)
   echo "$c0 $c1 $(getconf CLK_TCK)" > "$work/cpu.txt"
   kill $prog
@@ -34,6 +45,7 @@ seconds=${2:-10}
 com=${3:-100}
 extra=
 [[ "${4:-}" == "all" ]] && extra=--open-all-windows
+[[ "${5:-}" == "count" ]] && export LIVE_RATE_COUNT=1
 work=$(mktemp -d)
 # A settings file with the COM timer to measure (every other field at its default).
 python3 "$(dirname "${BASH_SOURCE[0]}")/../scripts/make-settings" "$work/Quarnelix.cfg" "$com"
@@ -69,3 +81,9 @@ awk -v s="$seconds" -v com="$com" -v n="$count" -v med="$median" -v c0="$c0" -v 
          com, windows, bound, 100 * rate / bound, med, tick
   if (a > 0 || p > 0) printf "exchanges per D: A %.2f, P %.2f\n", a, p
   printf "CPU time per tick: %.2f ms\n", (n > 0 ? (c1 - c0) * 1000 / hz / n : 0) }'
+if [[ -n "${LIVE_RATE_COUNT:-}" ]]; then
+  painted=$(callgrind_annotate "$work/paint.cg.1" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }')
+  awk -v ir="${painted:-0}" -v n="$count" 'BEGIN {
+    printf "painting per tick (callgrind): %.2f million instructions over %d ticks\n",
+           (n > 0 ? ir / n / 1e6 : 0), n }'
+fi

@@ -4,7 +4,8 @@
     bench/table.py RESULTS_DIR
 
 RESULTS_DIR holds one Google Benchmark JSON file per benchmark program (<name>.json) and
-the output of bench/live_rate.sh (live_rate_main.txt, live_rate_all.txt). A figure whose
+the output of bench/live_rate.sh (live_rate_main.txt, live_rate_all.txt, and with "count"
+paint_count_all.txt). A figure whose
 benchmark is missing is shown as "-".
 """
 import json
@@ -92,6 +93,14 @@ def main():
                      "window's \"A\" and the expert window's \"P\", 1.5 ms + 7.1 ms)"))
         rows.append((f"CPU time per tick, {label}", "-" if not r or r["cpu"] is None
                      else f"{r['cpu']:.2f} ms", "COM period 5 ms"))
+    try:
+        with open(os.path.join(results, "paint_count_all.txt"), encoding="utf-8") as f:
+            counted = re.search(r"painting per tick \(callgrind\): ([\d.]+) million", f.read())
+    except OSError:
+        counted = None
+    rows.append(("painting per tick, every window open (counted)",
+                 "-" if not counted else f"{float(counted.group(1)):.2f} million instructions",
+                 "callgrind, hardly changed by a busy machine"))
 
     log = load(results, "log_bench")
     load_run, wc = find(log, "BM_LoadLog"), find(log, "BM_WcLines")
