@@ -5,8 +5,7 @@
 
 RESULTS_DIR holds one Google Benchmark JSON file per benchmark program (<name>.json) and
 the output of bench/live_rate.sh (live_rate_main.txt, live_rate_all.txt, and with "count"
-paint_count_all.txt). A figure whose
-benchmark is missing is shown as "-".
+paint_count_all.txt). A figure whose benchmark is missing is shown as "-".
 """
 import json
 import os
