@@ -20,7 +20,7 @@ if [[ "${1:-}" == "--inside" ]]; then
       '--toggle-collect=QWidgetRepaintManager::paintAndFlush*')
     rounds=40
   fi
-  "${wrap[@]}" "$build/src/quarnelix" --port "$work/ork" --connect $extra >/dev/null 2>&1 &
+  "${wrap[@]}" "$build/src/quarnelix" --port "$work/ork" --connect $extra >/dev/null 2>"$work/program.err" &
   prog=$!
   for _ in $(seq $rounds); do
     sleep 0.5
@@ -28,6 +28,11 @@ if [[ "${1:-}" == "--inside" ]]; then
       xdotool windowfocus --sync "$id" 2>/dev/null && xdotool key Return
     done
   done
+  if ! kill -0 $prog 2>/dev/null; then
+    echo "live_rate: the program ended before the measurement; its last messages:" >&2
+    tail -n 5 "$work/program.err" >&2
+    exit 1
+  fi
   # CPU time (user + system, in clock ticks) over the measured seconds.
   cpu() { awk '{ print $14 + $15 }' "/proc/$prog/stat"; }
   c0=$(cpu)
