@@ -30,7 +30,7 @@ if [[ "${1:-}" == "--inside" ]]; then
   done
   if ! kill -0 $prog 2>/dev/null; then
     echo "live_rate: the program ended before the measurement; its last messages:" >&2
-    tail -n 5 "$work/program.err" >&2
+    grep -v "^==" "$work/program.err" | tail -n 5 >&2
     exit 1
   fi
   # CPU time (user + system, in clock ticks) over the measured seconds.

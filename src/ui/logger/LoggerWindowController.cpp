@@ -249,7 +249,8 @@ void LoggerWindowController::showViewerTexts() {
   f.timeMsValue->setText(toQ(t.timeMs));
   f.timeClockValue->setText(toQ(t.timeClock));
   f.visibleValue->setText(toQ(t.visibleRecords));
-  {
+  // A spin box paints itself anew on every setValue, even to the value it has.
+  if (f.zoomSpin->value() != p.logViewer.zoom()) {
     const QSignalBlocker block(f.zoomSpin);
     f.zoomSpin->setValue(p.logViewer.zoom());
   }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 
 #include "core/app/Program.h"
 #include "core/setup/SetupFields.h"
@@ -186,6 +187,7 @@ void TestWindowController::fill() {
   recomputeTestResults(p.testMode, p.settings);
   showFields();
   filledRevision_ = p.setup.revision;
+  shownLamp_ = Drawing{};  // painted whole with the next update
 }
 
 void TestWindowController::update() {
@@ -218,7 +220,12 @@ void TestWindowController::showLiveValues() {
   setText(f.gapValue, s.gapText);
   setText(f.teethValue, s.teethText);
   setText(f.revolutionValue, s.revolutionText);
-  f.sensorLamp->update();
+  // The lamp is painted again only when it changed, not with every tick.
+  Drawing lamp = sensorLamp(s, s.lampShown, f.sensorLamp->width(), f.sensorLamp->height(),
+                            colours::kCanvasBackground);
+  const QRegion changed = changedRegion(shownLamp_, lamp, *f.sensorLamp);
+  if (!changed.isEmpty()) f.sensorLamp->update(changed);
+  shownLamp_ = std::move(lamp);
 }
 
 void TestWindowController::showResults() {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "core/draw/Drawing.h"
 #include "forms/Testdialog.h"
 #include "ui/app/WindowController.h"
 
@@ -54,6 +55,7 @@ class TestWindowController final : public FormController<Testdialog> {
   std::unique_ptr<FocusLoss> focusWatcher_;
   int filledRevision_ = -1;
   int shownChargeTime_ = -1;
+  Drawing shownLamp_;  // the sensor lamp as last asked to be painted
 };
 
 }  // namespace qx
