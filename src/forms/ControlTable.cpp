@@ -13,6 +13,7 @@
 #include <QSpinBox>
 
 #include "forms/Canvas.h"
+#include "forms/ValueLabel.h"
 
 namespace qx {
 
@@ -29,7 +30,7 @@ QWidget* create(QWidget* area, const ControlSpec& c) {
     case ControlKind::Label:
       return new QLabel(t, area);
     case ControlKind::Value: {
-      auto* value = new QLabel(t, area);
+      auto* value = new ValueLabel(t, area);
       value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       return value;
     }
